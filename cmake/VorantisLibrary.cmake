@@ -1,0 +1,23 @@
+# One static library per source folder, built from every .cpp file in it.
+function(vorantis_library name folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_compile_options(${name} PRIVATE -Wall -Wextra -Werror)
+  target_link_libraries(${name} PUBLIC ${ARGN})
+endfunction()
+
+# One test program per test folder; every TEST becomes a CTest test.
+function(vorantis_tests name folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_compile_options(${name} PRIVATE -Wall -Wextra -Werror)
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VORANTIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                             VORANTIS_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+endfunction()

@@ -1,0 +1,21 @@
+// The program's entry: start-up in its fixed order, then the main loop.
+#pragma once
+
+namespace vorantis {
+
+class Engine;
+struct Game;
+
+// Start-up steps 2 to 16; ends the program through a report when it cannot go on.
+void StartUp(Game& game);
+
+// One pass of the main loop.
+void MainLoopPass(Game& game);
+
+// Start-up, then passes without end; returns only by ProgramEnded.
+[[noreturn]] void RunProgram(Game& game);
+
+// Runs the whole program on the engine and answers its exit code.
+int RunGameProcess(Engine& engine);
+
+}  // namespace vorantis

@@ -1,0 +1,16 @@
+// One frame of play: draw and act, complete the level, count down, present.
+#pragma once
+
+#include <cstdint>
+
+namespace vorantis {
+
+struct Game;
+
+void RunGameFrame(Game& game);
+void DrawPlayfield(Game& game);
+void MoveEffectSprites(Game& game, std::int32_t additive);
+void CompleteLevel(Game& game);
+void ZoomScreen(Game& game, std::int8_t smooth);
+
+}  // namespace vorantis

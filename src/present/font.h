@@ -1,0 +1,17 @@
+// Bitmap-font text: one image per character, drawn as zoomable 3D sprites with a pen
+// that persists between calls; "|" resets it.
+#pragma once
+
+#include <string>
+
+namespace vorantis {
+
+struct Game;
+
+void LoadFont(Game& game);
+void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,
+                    float spacing);
+void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
+               float spacing);
+
+}  // namespace vorantis
