@@ -8,7 +8,12 @@ function(vorantis_library name folder)
 endfunction()
 
 # One test program per test folder; every TEST becomes a CTest test.
+# The label defaults to "unit"; tests that need a GL context are labelled "gl".
 function(vorantis_tests name folder)
+  cmake_parse_arguments(ARG "" "LABEL" "" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL unit)
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
   if(NOT sources)
     return()
@@ -16,8 +21,8 @@ function(vorantis_tests name folder)
   add_executable(${name} ${sources})
   target_compile_options(${name} PRIVATE -Wall -Wextra -Werror)
   target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}/tests")
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_UNPARSED_ARGUMENTS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE VORANTIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              VORANTIS_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS unit)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${ARG_LABEL})
 endfunction()

@@ -24,7 +24,12 @@ class GameObserver {
  public:
   virtual ~GameObserver() = default;
   virtual void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) = 0;
+  // A sound effect found by name and started.
   virtual void OnSound(const std::string& name) = 0;
+  // Before each poll of the controls (main loop and dialogs alike).
+  virtual void OnControlsPoll() {}
+  // Before each poll of the title screen's wait for a key or START.
+  virtual void OnTitleWait() {}
 };
 
 inline constexpr std::int32_t kGameRunning = 19;
