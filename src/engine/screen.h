@@ -3,6 +3,7 @@
 // handle does nothing and answers 0. Colours are red | green << 8 | blue << 16.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -23,6 +24,13 @@ enum BlendFactor : int {
   kBlendInverseSourceColour = 4,
   kBlendSourceAlpha = 5,
   kBlendInverseSourceAlpha = 6,
+  kBlendDestAlpha = 7,
+  kBlendInverseDestAlpha = 8,
+  kBlendDestColour = 9,
+  kBlendInverseDestColour = 10,
+  kBlendSourceAlphaSaturate = 11,
+  kBlendBothSourceAlpha = 12,
+  kBlendBothInverseSourceAlpha = 13,
 };
 
 inline constexpr std::uint32_t Rgb(int red, int green, int blue) {
@@ -82,6 +90,19 @@ class Screen {
   void BeginCanvas();
   void EndCanvas();
   void FillRectangle(int x, int y, int width, int height, std::uint32_t rgb);
+
+  // Read-only views for tests and the replay tool (0 or empty for invalid handles).
+  std::uint32_t SpriteColourKey(int sprite);
+  int SpriteMode(int sprite);
+  int Sprite3DWidth(int quad);
+  int Sprite3DHeight(int quad);
+  int Sprite3DAngle(int quad);
+  // Corners relative to the quad's origin: top-left, top-right, bottom-left, bottom-right.
+  std::array<QuadCorner, 4> Sprite3DCorners(int quad);
+  int Sprite3DBlendSource() const;
+  int Sprite3DBlendDest() const;
+  int Sprite3DFilter() const;
+  bool CanvasOpen() const;
 
   // For tests and the replay tool: the renderer in use (nullptr before the screen opens).
   Renderer* renderer();

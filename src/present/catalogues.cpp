@@ -1,0 +1,93 @@
+#include "present/catalogues.h"
+
+#include <cmath>
+
+#include "core/game.h"
+#include "engine/engine.h"
+#include "engine/files.h"
+
+namespace vorantis {
+
+void LoadTileGraphics(Game& game) {
+  Screen& screen = game.engine.screen();
+  const std::string& folder = game.settings.TOPOGFX;
+  for (const std::string& name : ListFolder(folder, "*" + game.settings.GFXCODEC)) {
+    TileGraphic graphic;
+    graphic.path = folder + name;
+    graphic.sprite = screen.LoadImageSprite(-1, graphic.path, kModeTexture);
+    graphic.fileName = name;
+    graphic.width = static_cast<float>(screen.SpritePixelWidth(graphic.sprite));
+    graphic.height = static_cast<float>(screen.SpritePixelHeight(graphic.sprite));
+    game.tileGraphics.push_back(std::move(graphic));
+  }
+}
+
+void LoadSoundEffects(Game& game) {
+  Sounds& sounds = game.engine.sounds();
+  game.soundEffects.clear();
+  const std::string& folder = game.settings.SOUNDFXPATH;
+  for (const std::string& name : ListFolder(folder, "*.ogg")) {
+    SoundAsset effect;
+    effect.path = folder + name;
+    effect.sound = sounds.LoadSoundFile(-1, effect.path);
+    effect.name = name;
+    effect.loaded = effect.sound != 0 ? 1 : 0;
+    game.soundEffects.push_back(std::move(effect));
+  }
+}
+
+void LoadMusicTracks(Game& game) {
+  game.musicTracks.clear();
+  const std::string& folder = game.settings.INGAMEMUSIC;
+  for (const std::string& name : ListFolder(folder, "*.ogg")) {
+    SoundAsset track;
+    track.path = folder + name;
+    game.musicTracks.push_back(std::move(track));
+  }
+}
+
+void LoadEffectSprites(Game& game) {
+  Screen& screen = game.engine.screen();
+  game.effectSprites.clear();
+  const std::string& folder = game.settings.EGFXPATH;
+  const float tile = game.tileSize();
+  for (std::int32_t pass = 0; pass <= game.settings.EGFXMAX; ++pass) {
+    for (const std::string& name : ListFolder(folder, "*.png")) {
+      screen.SetDefaultColourKey(-1, Rgb(0, 0, 0));
+      EffectSprite effect;
+      const int sprite = screen.LoadImageSprite(-1, folder + name, kModeTexture);
+      effect.sprite3D = screen.MakeSprite3D(-1, sprite);
+      const auto rowsBound = static_cast<std::int32_t>(std::lround(game.level.visibleRows * tile));
+      const auto columnsBound = static_cast<std::int32_t>(std::lround(game.level.visibleColumns * tile));
+      effect.y = static_cast<float>(game.random.RandomUpTo(rowsBound));
+      effect.x = static_cast<float>(game.random.RandomUpTo(columnsBound));
+      effect.speedX = static_cast<float>(1 + game.random.RandomUpTo(5));
+      effect.speedY = static_cast<float>(1 + game.random.RandomUpTo(5));
+      game.effectSprites.push_back(effect);
+    }
+    if (pass == INT32_MAX) break;
+  }
+}
+
+const SoundAsset* FindSoundEffect(const Game& game, const std::string& name) {
+  for (const SoundAsset& effect : game.soundEffects) {
+    if (effect.name == name) return &effect;
+  }
+  return nullptr;
+}
+
+void PlaySoundByName(Game& game, const std::string& name) {
+  const SoundAsset* effect = FindSoundEffect(game, name);
+  if (effect == nullptr || effect->loaded != 1) return;
+  game.engine.sounds().StartSound(effect->sound, 0);
+  if (game.observer) game.observer->OnSound(name);
+}
+
+const TileGraphic* FindTileGraphic(const Game& game, const std::string& name) {
+  for (const TileGraphic& graphic : game.tileGraphics) {
+    if (graphic.fileName == name) return &graphic;
+  }
+  return nullptr;
+}
+
+}  // namespace vorantis

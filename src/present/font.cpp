@@ -1,0 +1,133 @@
+#include "present/font.h"
+
+#include "core/datafile.h"
+#include "core/game.h"
+#include "core/nearest_int.h"
+#include "engine/engine.h"
+
+namespace vorantis {
+
+GlyphSlot GlyphSlotFor(unsigned char character) {
+  switch (character) {
+    case '.':
+      return {character, "POINT"};
+    case '?':
+      return {character, "ASK"};
+    case '[':
+      return {character, "FLOPPY"};
+    case ']':
+      return {character, "FLOPPYB"};
+    case '-':
+      return {character, "MINUS"};
+    case '"':
+      return {character, "FUEL"};
+    case '(':
+      return {character, "LEFT"};
+    case ')':
+      return {character, "RIGHT"};
+    case ':':
+      return {character, "POINTPOINT"};
+    case '*':
+      return {character, "STERN"};
+    case '&':
+      return {character, "BOMB"};
+    case 246:  // o umlaut
+    case 214:  // O umlaut
+      return {character, "NOBOMB"};
+    case 196:  // A umlaut
+    case 228:  // a umlaut
+      return {character, "HERZ"};
+    case '@':
+      return {character, "LIFE"};
+    case 252:  // u umlaut: shares the small u's slot
+    case 220:  // U umlaut
+      return {'u', "_u"};
+    case 223:  // sharp s: shares the capital S's slot
+      return {'S', "S"};
+    case '+':
+      return {character, "PLUS"};
+    default:
+      break;
+  }
+  if (character >= 'a' && character <= 'z') return {character, std::string("_") + static_cast<char>(character)};
+  return {character, std::string(1, static_cast<char>(character))};
+}
+
+namespace {
+
+void FreeGlyphs(Game& game) {
+  Screen& screen = game.engine.screen();
+  for (Glyph& glyph : game.glyphs) {
+    if (screen.Sprite3DExists(glyph.sprite3D)) screen.ReleaseSprite3D(glyph.sprite3D);
+    if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
+    glyph.sprite3D = 0;
+    glyph.sprite = 0;
+  }
+}
+
+void LoadGlyph(Game& game, unsigned char character) {
+  Screen& screen = game.engine.screen();
+  const GlyphSlot slot = GlyphSlotFor(character);
+  Glyph& glyph = game.glyphs[slot.slot];
+  glyph.name = slot.name;
+  if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
+  screen.SetDefaultColourKey(-1, Rgb(255, 255, 255));
+  glyph.sprite = screen.LoadImageSprite(-1, game.settings.FONTPATH + "\\" + slot.name + ".png", kModeTexture);
+  if (glyph.sprite == 0) return;
+  glyph.height = static_cast<float>(screen.SpritePixelHeight(glyph.sprite)) * game.objectScale;
+  glyph.width = static_cast<float>(screen.SpritePixelWidth(glyph.sprite)) * game.objectScale;
+  if (screen.Sprite3DExists(glyph.sprite3D)) screen.ReleaseSprite3D(glyph.sprite3D);
+  glyph.sprite3D = screen.MakeSprite3D(-1, glyph.sprite);
+  if (glyph.sprite3D != 0) {
+    screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width)),
+                         static_cast<float>(NearestInt(glyph.height)));
+  }
+}
+
+}  // namespace
+
+void LoadFont(Game& game) {
+  FreeGlyphs(game);
+  auto reader = LineReader::Open(game.settings.FONTSYSTEM);
+  if (!reader) return;
+  for (char character : reader->ReadLine()) LoadGlyph(game, static_cast<unsigned char>(character));
+}
+
+void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,
+                    float spacing) {
+  if (game.observer) game.observer->OnText(text, x, y, size, alpha, spacing);
+  game.engine.screen().SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  for (char character : text) {
+    DrawGlyph(game, static_cast<unsigned char>(character), x, y, size, angle, alpha, spacing);
+  }
+}
+
+void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
+               float spacing) {
+  const float s = size < 0 ? 1.0f : size;
+  switch (code) {
+    case '\\':
+      game.penX = 0;
+      game.penY += game.glyphs['A'].height * 1.2f * s;
+      return;
+    case '|':
+      game.penX = 0;
+      game.penY = 0;
+      return;
+    case ' ':
+      game.penX += game.glyphs['I'].width;
+      return;
+    default:
+      break;
+  }
+  const Glyph& glyph = game.glyphs[code];
+  if (glyph.sprite3D == 0) return;
+  Screen& screen = game.engine.screen();
+  screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width * s)),
+                       static_cast<float>(NearestInt(glyph.height * s)));
+  if (angle != 0) screen.TurnSprite3D(glyph.sprite3D, NearestInt(angle), 1);
+  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.penX), NearestInt(y + game.penY), alpha);
+  game.penX += glyph.width * s * spacing;
+}
+
+}  // namespace vorantis
