@@ -1,0 +1,137 @@
+#include "controls/controls.h"
+
+#include "controls/bomb.h"
+#include "controls/cursor_step.h"
+#include "controls/dialogs.h"
+#include "core/game.h"
+#include "engine/engine.h"
+#include "engine/input.h"
+
+namespace vorantis {
+
+namespace {
+
+int ScanKeyboardDirection(Game& game) {
+  InputDevices& input = game.engine.input();
+  input.PollKeyboard();
+  const bool up = input.KeyIsDown(key::kUp) != 0;
+  const bool left = input.KeyIsDown(key::kLeft) != 0;
+  const bool right = input.KeyIsDown(key::kRight) != 0;
+  const bool down = input.KeyIsDown(key::kDown) != 0;
+  // Later keys replace earlier ones: Left+Right gives right, Up+Down gives down.
+  int direction = control::kNone;
+  if (up) direction = control::kUp;
+  if (left) direction = control::kLeft;
+  if (right) direction = control::kRight;
+  if (down) direction = control::kDown;
+
+  if (input.KeyWasReleased(key::kPageDown) != 0) game.play.levelNumber -= 1;
+  if (input.KeyWasReleased(key::kPageUp) != 0) game.play.levelNumber += 1;
+
+  const bool vertical = up || down;
+  const bool horizontal = left || right;
+  if (vertical && horizontal) direction = control::kNone;
+  return direction;
+}
+
+int ScanGamepadDirection(Game& game) {
+  InputDevices& input = game.engine.input();
+  input.PollGamepad();
+  int direction = control::kNone;
+  const int x = input.GamepadAxisX();
+  if (x == 1) direction = control::kRight;
+  if (x == -1) direction = control::kLeft;
+  // The vertical axis comes last, so a diagonal stick steps vertically.
+  const int y = input.GamepadAxisY();
+  if (y == 1) direction = control::kDown;
+  if (y == -1) direction = control::kUp;
+  return direction;
+}
+
+int ScanKeyboardAction(Game& game) {
+  InputDevices& input = game.engine.input();
+  input.PollKeyboard();
+  int action = control::kNone;
+  if (input.KeyIsDown(key::kSpace) != 0 || input.KeyIsDown(key::kA) != 0) action = control::kPrimary;
+  if (input.KeyIsDown(key::kB) != 0) action = control::kActionB;
+  if (input.KeyIsDown(key::kC) != 0 || input.KeyIsDown(key::kX) != 0) action = control::kActionX;
+  if (input.KeyIsDown(key::kD) != 0 || input.KeyIsDown(key::kY) != 0) action = control::kActionY;
+  if (input.KeyIsDown(key::kEscape) != 0) action = control::kQuit;
+  if (input.KeyIsDown(key::kP) != 0) action = control::kPause;
+  // Any other key, or none, counts as the primary control released.
+  if (action != control::kPrimary) game.controls.primaryReleasedMark = control::kReleased;
+  return action;
+}
+
+// The action of each gamepad button 1..10; the lowest held button decides.
+constexpr int kButtonActions[] = {
+    control::kActionX, control::kPrimary, control::kActionB, control::kActionY, 12, 13, 10, 11,
+    control::kQuit,    control::kPause,
+};
+constexpr int kPrimaryButton = 2;
+
+int ScanGamepadAction(Game& game) {
+  InputDevices& input = game.engine.input();
+  input.PollGamepad();
+  int action = control::kNone;
+  for (int button = 1; button <= 10; ++button) {
+    if (input.GamepadButton(button) != 0) {
+      action = kButtonActions[button - 1];
+      break;
+    }
+  }
+  if (input.GamepadButton(kPrimaryButton) == 0) game.controls.primaryReleasedMark = control::kReleased;
+  return action;
+}
+
+}  // namespace
+
+int ScanDirection(Game& game) {
+  return game.gamepadPresent == 1 ? ScanGamepadDirection(game) : ScanKeyboardDirection(game);
+}
+
+void ScanActions(Game& game) {
+  const int action = game.gamepadPresent == 1 ? ScanGamepadAction(game) : ScanKeyboardAction(game);
+  game.controls.lastAction = action;
+  if (action != control::kNone) DispatchAction(game, action);
+}
+
+void DispatchAction(Game& game, int action) {
+  ControlsState& controls = game.controls;
+  if (controls.primaryReleasedMark == control::kReleased) controls.armed = 1;
+  switch (action) {
+    case control::kPause:
+      // One dialog at a time: the answer then always closes the dialog on screen.
+      if (!controls.dialogOpen) RunPauseDialog(game);
+      break;
+    case control::kQuit:
+      if (!controls.dialogOpen) RunQuitDialog(game);
+      break;
+    case control::kPrimary:
+      if (controls.armed == 1) {
+        UseBomb(game);
+        controls.armed = 0;
+        controls.primaryReleasedMark = control::kPrimaryUsed;
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void PollControls(Game& game) {
+  if (game.observer) game.observer->OnControlsPoll();
+  ControlsState& controls = game.controls;
+  controls.direction = ScanDirection(game);
+  ScanActions(game);
+
+  // A dialog's own polls run inside ScanActions and share direction and stepDelay.
+  Cursor& cursor = game.cursor;
+  cursor.stepDelay += 1;
+  if (cursor.stepDelay > game.settings.cursorDelay) {
+    if (controls.direction != control::kNone) StepCursor(game, controls.direction);
+    cursor.stepDelay = 0;
+  }
+}
+
+}  // namespace vorantis

@@ -1,0 +1,106 @@
+#include "controls/cursor_step.h"
+
+#include <cmath>
+
+#include "core/game.h"
+#include "present/catalogues.h"
+
+namespace vorantis {
+
+namespace {
+
+// Beyond this a position names no field the Matrix could hold.
+constexpr double kFarthestField = 1.0e9;
+
+bool ToFieldIndex(double value, int& out) {
+  if (!std::isfinite(value) || std::fabs(value) > kFarthestField) return false;
+  out = static_cast<int>(std::lround(value));
+  return true;
+}
+
+}  // namespace
+
+FieldPosition CursorField(const Game& game) {
+  FieldPosition at;
+  const double tile = game.tileSize();
+  if (!(tile > 0)) return at;
+  const double column = std::floor(game.cursor.x / tile) + game.play.originColumn;
+  const double row = std::floor(game.cursor.y / tile) + game.play.originRow;
+  at.valid = ToFieldIndex(column, at.column) && ToFieldIndex(row, at.row);
+  return at;
+}
+
+void StepCursor(Game& game, int direction) {
+  int dx = 0;
+  int dy = 0;
+  if (direction == control::kLeft) dx = -1;
+  if (direction == control::kRight) dx = 1;
+  if (direction == control::kUp) dy = -1;
+  if (direction == control::kDown) dy = 1;
+
+  // A field outside the Matrix blocks like a wall.
+  const FieldPosition here = CursorField(game);
+  const MatrixField* target = here.valid ? game.matrix.Find(here.column + dx, here.row + dy) : nullptr;
+  if (target == nullptr || target->useCollision != 0) dx = dy = 0;
+
+  Cursor& cursor = game.cursor;
+  cursor.heading = heading::kNone;
+  if (dx == -1) cursor.heading = heading::kLeft;
+  if (dx == 1) cursor.heading = heading::kRight;
+  if (dy == -1) cursor.heading = heading::kUp;
+  if (dy == 1) cursor.heading = heading::kDown;
+
+  if (cursor.heading != heading::kNone) {
+    PlaySoundByName(game, game.settings.DEFTILESOUND);
+    // The whole tile size, however large: the step lands on the next field.
+    const float offsetX = static_cast<float>(std::lround(dx * static_cast<double>(game.tileSize())));
+    const float offsetY = static_cast<float>(std::lround(dy * static_cast<double>(game.tileSize())));
+    const float middleX = game.screenWidth / 2;
+    const float middleY = game.screenHeight / 2;
+    PlayState& play = game.play;
+    switch (cursor.heading) {
+      case heading::kRight:
+        if (cursor.x + offsetX > middleX) {
+          play.originColumn += 1;
+        } else {
+          cursor.x += offsetX;
+        }
+        break;
+      case heading::kLeft:
+        // The middle itself counts as the right half here, unlike the vertical test.
+        if (cursor.x >= middleX) {
+          cursor.x += offsetX;
+        } else {
+          play.originColumn -= 1;
+          if (play.originColumn < 1) {
+            play.originColumn = 1;
+            cursor.x += offsetX;
+          }
+        }
+        break;
+      case heading::kDown:
+        if (cursor.y + offsetY > middleY) {
+          play.originRow += 1;
+        } else {
+          cursor.y += offsetY;
+        }
+        break;
+      case heading::kUp:
+        if (cursor.y > middleY) {
+          cursor.y += offsetY;
+        } else {
+          play.originRow -= 1;
+          if (play.originRow < 1) {
+            play.originRow = 1;
+            cursor.y += offsetY;
+          }
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  cursor.heading = heading::kNone;
+}
+
+}  // namespace vorantis

@@ -1,0 +1,97 @@
+// A game on an open floor, with a scripted keyboard and pad and an observer that
+// records polls, texts and sounds and can change the input before each poll.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/controls.h"
+#include "core/game.h"
+#include "engine/engine.h"
+#include "engine/input.h"
+#include "support/test_game.h"
+
+namespace vorantis::testing {
+
+struct RecordedText {
+  std::string text;
+  float x = 0;
+  float y = 0;
+  float size = 0;
+  int alpha = 0;
+  float spacing = 0;
+};
+
+class ControlsObserver : public GameObserver {
+ public:
+  void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) override {
+    texts.push_back({text, x, y, size, alpha, spacing});
+  }
+  void OnSound(const std::string& name) override { sounds.push_back(name); }
+  void OnControlsPoll() override {
+    ++polls;
+    if (beforePoll) beforePoll(polls);
+  }
+
+  int polls = 0;
+  std::vector<RecordedText> texts;
+  std::vector<std::string> sounds;
+  // Called with the number of the poll about to run, counted from 1.
+  std::function<void(int)> beforePoll;
+};
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  static constexpr float kTile = 32;
+
+  ControlsTest() : game(*tg.game), input(*tg.input) {
+    game.observer = &observer;
+    game.settings.RESOLUTION = kTile;
+    game.settings.cursorDelay = 0;
+    game.settings.DEFTILESOUND = "step.ogg";
+    SoundAsset step;
+    step.name = "step.ogg";
+    step.loaded = 1;
+    game.soundEffects.push_back(step);
+    MakeFloor(20, 20);
+  }
+
+  // Columns and rows 0..lastColumn and 0..lastRow, all open "LAB_FLOOR".
+  void MakeFloor(int lastColumn, int lastRow) {
+    game.matrix.Create(lastColumn, lastRow);
+    game.level.levelWidth = lastColumn;
+    game.level.levelHeight = lastRow;
+    for (int c = 0; c <= lastColumn; ++c)
+      for (int r = 0; r <= lastRow; ++r) SetField(c, r, "LAB_FLOOR", 0);
+  }
+  void SetField(int column, int row, const std::string& code, int collision) {
+    MatrixField& field = game.matrix.At(column, row);
+    field.tileCode = game.texts.Intern(code);
+    field.useCollision = static_cast<std::int8_t>(collision);
+  }
+  // Puts the cursor on the field (column, row) of the screen, view origin unchanged.
+  void PlaceCursorOnScreenField(int column, int row) {
+    game.cursor.x = column * kTile;
+    game.cursor.y = row * kTile;
+  }
+  void UseGamepad() {
+    input.padAttached = true;
+    tg.engine->input().StartGamepad();
+    game.gamepadPresent = 1;
+  }
+  void Hold(int keyCode) { input.SetKey(keyCode, true); }
+  void Release(int keyCode) { input.SetKey(keyCode, false); }
+  void Polls(int count) {
+    for (int i = 0; i < count; ++i) PollControls(game);
+  }
+
+  TestGame tg;
+  Game& game;
+  ScriptedInput& input;
+  ControlsObserver observer;
+};
+
+}  // namespace vorantis::testing
