@@ -49,7 +49,8 @@ GlyphSlot GlyphSlotFor(unsigned char character) {
     default:
       break;
   }
-  if (character >= 'a' && character <= 'z') return {character, std::string("_") + static_cast<char>(character)};
+  if (character >= 'a' && character <= 'z')
+    return {character, std::string("_") + static_cast<char>(character)};
   return {character, std::string(1, static_cast<char>(character))};
 }
 

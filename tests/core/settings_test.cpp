@@ -88,7 +88,7 @@ TEST_F(SettingsFile, PathKeysArePrefixedTextKeysAreNot) {
 
 TEST_F(SettingsFile, FinalKeyLineGetsAnEmptyValue) {
   Settings s = Read("APPNAME\r\nGame\r\nEGFXMAX\r\nMULTITASK");
-  EXPECT_EQ(s.EGFXMAX, 50);  // "MULTITASK" is EGFXMAX's value: no digits
+  EXPECT_EQ(s.EGFXMAX, 0);  // "MULTITASK" is EGFXMAX's value: no digits read as 0
   Settings t = Read("EGFXMAX\r\n7\r\nAPPNAME");
   EXPECT_EQ(t.EGFXMAX, 7);
   EXPECT_EQ(t.APPNAME, "");

@@ -1,0 +1,142 @@
+#include "play/actors.h"
+
+#include <cmath>
+
+#include "core/game.h"
+#include "core/nearest_int.h"
+#include "engine/engine.h"
+#include "play/floor_colouring.h"
+#include "present/catalogues.h"
+
+namespace vorantis {
+
+namespace {
+
+constexpr int kMaxSlot = 7;
+constexpr std::size_t kMostBombs = 3;
+
+// The object a slot names, or nullptr for an empty slot or a position the list lacks.
+FieldObject* SlotObject(Game& game, const MatrixField& field, int slot) {
+  const std::int32_t id = field.childIds[static_cast<std::size_t>(slot)];
+  if (id < 0 || static_cast<std::size_t>(id) >= game.fieldObjects.size()) return nullptr;
+  return &game.fieldObjects[static_cast<std::size_t>(id)];
+}
+
+int LastSlot(const MatrixField& field) {
+  return field.lastSpawnedSlot > kMaxSlot ? kMaxSlot : field.lastSpawnedSlot;
+}
+
+void DrawObjectsOfField(Game& game, MatrixField& field, int i, int j) {
+  Screen& screen = game.engine.screen();
+  const float tile = game.tileSize();
+  for (int slot = 0; slot <= LastSlot(field); ++slot) {
+    if (field.childIds[static_cast<std::size_t>(slot)] == -1 || field.sprite3D == 0 || field.inLevel != 1) {
+      continue;
+    }
+    const FieldObject* object = SlotObject(game, field, slot);
+    if (!object) continue;
+    if (object->sprite3D != 0 && object->show == 1 && object->isPlayer == 0) {
+      if (object->blendSource > 0 || object->blendDest > 0) {
+        screen.SetSprite3DBlend(object->blendSource, object->blendDest);
+      } else {
+        screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+      }
+      screen.DrawSprite3D(object->sprite3D, NearestInt(static_cast<float>(i) * tile + object->offsetX),
+                          NearestInt(static_cast<float>(j) * tile + object->offsetY), object->alpha);
+    }
+    if (object->collision != 0) field.objectCollision = 1;
+  }
+}
+
+struct PlayerCell {
+  int column;
+  int row;
+};
+// The field under the cursor's top-left corner.
+PlayerCell PlayerField(const Game& game) {
+  const float tile = game.tileSize();
+  return {static_cast<int>(std::floor(game.cursor.x / tile) + game.play.originColumn),
+          static_cast<int>(std::floor(game.cursor.y / tile) + game.play.originRow)};
+}
+
+}  // namespace
+
+void DrawFieldObjects(Game& game) {
+  if (game.play.originColumn < 0) game.play.originColumn = 0;
+  if (game.play.originRow < 0) game.play.originRow = 0;
+  const int firstColumn = NearestInt(game.play.originColumn);
+  const int firstRow = NearestInt(game.play.originRow);
+  const int rows = NearestInt(game.level.visibleRows);
+  const int columns = NearestInt(game.level.visibleColumns);
+  for (int j = 0; j < rows; ++j) {
+    for (int i = 0; i <= columns; ++i) {
+      MatrixField* field = game.matrix.Find(firstColumn + i, firstRow + j);
+      if (!field) continue;
+      field->objectCollision = 0;
+      if (game.fieldObjects.empty()) continue;
+      DrawObjectsOfField(game, *field, i, j);
+    }
+  }
+}
+
+void StepPlayer(Game& game) {
+  const PlayerCell at = PlayerField(game);
+  const MatrixField* field = game.matrix.Find(at.column, at.row);
+  if (field && field->objectCollision == 1) CollectFieldObjects(game, at.column, at.row);
+  PaintPlayerField(game, at.column, at.row);
+  Screen& screen = game.engine.screen();
+  screen.TurnSprite3D(game.cursor.sprite3D, 1, 1);
+  screen.DrawSprite3D(game.cursor.sprite3D, NearestInt(game.cursor.x), NearestInt(game.cursor.y), 255);
+  // Objects keep their list positions for the whole level, so there is no current
+  // element to move back to the front here.
+}
+
+void CollectFieldObjects(Game& game, int column, int row) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || field->objectCollision == 0) return;
+  for (int slot = 0; slot <= LastSlot(*field); ++slot) {
+    const FieldObject* object = SlotObject(game, *field, slot);
+    if (object && object->collision != 0) CollectFieldObject(game, column, row, slot);
+  }
+}
+
+void CollectFieldObject(Game& game, int column, int row, int slot) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || slot < 0 || slot > kMaxSlot) return;
+  const std::int32_t id = field->childIds[static_cast<std::size_t>(slot)];
+  const FieldObject* object = SlotObject(game, *field, slot);
+  if (!object) return;
+  PlayCountSound(game, id);
+  if (object->killOnCollision != 0) {
+    TakeFieldObject(game, column, row, slot);
+    if (object->countToScore == 0) {
+      game.play.totalScore += object->score;
+    } else {
+      game.play.countTarget += object->score;
+    }
+  }
+  game.play.timeLeft += object->extraTime;
+}
+
+void TakeFieldObject(Game& game, int column, int row, int slot) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || slot < 0 || slot > kMaxSlot) return;
+  const auto k = static_cast<std::size_t>(slot);
+  if (Str(field->childNames[k]) == "BOMB") {
+    if (game.play.bombs.size() < kMostBombs) {
+      game.play.bombs += "&";
+      field->childIds[k] = -1;
+    }
+  } else {
+    field->childIds[k] = -1;
+  }
+}
+
+void PlayCountSound(Game& game, std::int32_t position) {
+  if (game.soundEffects.empty()) return;
+  if (position < 0 || static_cast<std::size_t>(position) >= game.fieldObjects.size()) return;
+  const FieldObject& object = game.fieldObjects[static_cast<std::size_t>(position)];
+  if (object.useCountSound != 0) PlaySoundByName(game, object.countSound);
+}
+
+}  // namespace vorantis

@@ -1,0 +1,119 @@
+#include "play/game_frame.h"
+
+#include "core/game.h"
+#include "core/nearest_int.h"
+#include "engine/engine.h"
+#include "play/actors.h"
+#include "play/enemies.h"
+#include "play/floor_colouring.h"
+#include "play/hud.h"
+#include "play/screen_shot.h"
+
+namespace vorantis {
+
+void DrawFields(Game& game) {
+  Screen& screen = game.engine.screen();
+  const float tile = game.tileSize();
+  const int firstColumn = NearestInt(game.play.originColumn);
+  const int firstRow = NearestInt(game.play.originRow);
+  const int rows = NearestInt(game.level.visibleRows);
+  const int columns = NearestInt(game.level.visibleColumns);
+  for (int j = 0; j < rows; ++j) {
+    for (int i = 0; i <= columns; ++i) {
+      const int column = firstColumn + i;
+      const int row = firstRow + j;
+      const MatrixField* field = game.matrix.Find(column, row);
+      if (!field || field->opacity <= 0 || field->inLevel != 1) continue;
+      FixBlueFloor(game, column, row);
+      FixPinkFloor(game, column, row);
+      // The colouring may have placed a new tile: draw what the field holds now.
+      field = game.matrix.Find(column, row);
+      screen.DrawSprite3D(field->sprite3D, NearestInt(static_cast<float>(i) * tile),
+                          NearestInt(static_cast<float>(j) * tile), field->opacity);
+    }
+  }
+}
+
+void RunGameFrame(Game& game) {
+  Screen& screen = game.engine.screen();
+  screen.BeginSprite3DPass();
+  if (game.settings.USESPRITE3D == 1) DrawPlayfield(game);
+  bool completed = false;
+  if (game.play.tilesLeft < 1) {
+    game.play.bankedScore = game.play.totalScore;
+    CompleteLevel(game);
+    completed = true;
+  }
+  screen.EndSprite3DPass();
+  // A generated level is built afresh before the next frame; stepping the countdown
+  // now would take the zeroed time below 0 and lose the level just won.
+  if (!(completed && game.settings.USESELFCREATEBASE == 1)) StepTimer(game, -1);
+  screen.PresentFrame();
+  if (game.play.gameState == kGameOver) ShowGameOver(game);
+}
+
+void DrawPlayfield(Game& game) {
+  game.engine.screen().FillScreen(Rgb(0, 0, 0));
+  MoveEffectSprites(game, 1);
+  DrawFields(game);
+  DrawFieldObjects(game);
+  MoveEnemies(game);
+  StepPlayer(game);
+  ShowLevelIntro(game);
+  ZoomScreen(game, game.settings.SMOOTH);
+  DrawHud(game);
+}
+
+void MoveEffectSprites(Game& game, std::int32_t additive) {
+  Screen& screen = game.engine.screen();
+  if (additive == 1) {
+    screen.SetSprite3DBlend(kBlendOne, kBlendSourceAlpha);
+  } else {
+    screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  }
+  const float width = game.screenWidth;
+  const float height = game.screenHeight;
+  for (EffectSprite& sprite : game.effectSprites) {
+    if (game.random.RandomUpTo(50) == 0) {
+      const std::int32_t r1 = game.random.RandomUpTo(10);
+      const std::int32_t r2 = game.random.RandomUpTo(10);
+      const std::int32_t r3 = game.random.RandomUpTo(10);
+      const std::int32_t r4 = game.random.RandomUpTo(10);
+      sprite.speedX = static_cast<float>(r1 - r2);
+      sprite.speedY = static_cast<float>(r3 - r4);
+    }
+    if (sprite.x + sprite.speedX > width) sprite.speedX = -sprite.speedX;
+    if (sprite.y + sprite.speedY > height) sprite.speedY = -sprite.speedY;
+    if (sprite.x + sprite.speedX < 1) sprite.speedX = -sprite.speedX;
+    if (sprite.y + sprite.speedY < 1) sprite.speedY = -sprite.speedY;
+    sprite.x += sprite.speedX;
+    sprite.y += sprite.speedY;
+    screen.DrawSprite3D(sprite.sprite3D, NearestInt(sprite.x), NearestInt(sprite.y), 255);
+  }
+  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+}
+
+void CompleteLevel(Game& game) {
+  game.play.levelNumber += 1;
+  game.play.timeLeft = 0;
+  Sounds& sounds = game.engine.sounds();
+  for (const SoundAsset& track : game.musicTracks) {
+    if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
+  }
+}
+
+void ZoomScreen(Game& game, std::int8_t smooth) {
+  Screen& screen = game.engine.screen();
+  screen.SetSprite3DFilter(0);
+  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  screen.SetDefaultColourKey(-1, Rgb(255, 0, 255));
+  screen.SetSprite3DFilter(smooth);
+  GrabScreenShot(game);
+  screen.ScaleSprite3D(game.play.screenShot3D, static_cast<float>(NearestInt(game.screenWidth)),
+                       static_cast<float>(NearestInt(game.screenHeight)));
+  screen.FillScreen(Rgb(0, 0, 0));
+  screen.DrawSprite3D(game.play.screenShot3D, 0, 0, 255);
+  screen.SetSprite3DFilter(0);
+}
+
+}  // namespace vorantis
