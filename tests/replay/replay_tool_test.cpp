@@ -1,0 +1,239 @@
+// End-to-end runs of the replay tool on small data sets under tests/fixtures/replay.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/platform/ogg_test_encoder.h"
+#include "support/test_game.h"
+
+namespace vorantis {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ScratchFolder;
+
+const std::string kTool = VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay";
+const std::string kFixtures = VORANTIS_SOURCE_DIR "/tests/fixtures/replay/";
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The data folder as the game sees it: its real path, with backslashes, escaped for JSON.
+std::string JsonBaseDirectory(const fs::path& folder) {
+  std::string out;
+  for (char c : fs::canonical(folder).string()) out += c == '/' ? "\\\\" : std::string(1, c);
+  return out + "\\\\";
+}
+
+struct ToolRun {
+  int exitCode = -1;
+  std::string errors;
+  std::string state;
+  std::string trace;
+};
+
+// Runs the tool with the recording renderer unless the arguments choose one.
+class ReplayTool : public ::testing::Test {
+ protected:
+  ToolRun Run(const std::string& data, const std::string& arguments, const std::string& script = "") {
+    const fs::path dir = scratch_.path() / ("run" + std::to_string(runs_++));
+    fs::create_directories(dir);
+    std::string command = "'" + kTool + "' --data '" + data + "' --state '" + (dir / "state.json").string() +
+                          "' --trace '" + (dir / "trace.jsonl").string() + "' " + arguments;
+    if (arguments.find("--renderer") == std::string::npos) command += " --renderer record";
+    // The GL driver's own allocations are not ours to account for.
+    if (arguments.find("--renderer gl") != std::string::npos)
+      command = "ASAN_OPTIONS=detect_leaks=0 " + command;
+    if (!script.empty()) {
+      std::ofstream(dir / "input.txt", std::ios::binary) << script;
+      command += " --input '" + (dir / "input.txt").string() + "'";
+    }
+    command += " 2>'" + (dir / "errors.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    ToolRun run;
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.errors = ReadFile(dir / "errors.txt");
+    run.state = ReadFile(dir / "state.json");
+    run.trace = ReadFile(dir / "trace.jsonl");
+    return run;
+  }
+
+  ScratchFolder scratch_;
+  int runs_ = 0;
+};
+
+std::vector<std::string> TraceLines(const std::string& trace) {
+  std::vector<std::string> lines;
+  std::istringstream in(trace);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST_F(ReplayTool, FatalReportsEndTheRunWithTheirExactTextsAndExitCodeZero) {
+  ScratchFolder empty;
+  ToolRun noConfiguration = Run(empty.path().string(), "--passes 5");
+  EXPECT_EQ(noConfiguration.exitCode, 0) << noConfiguration.errors;
+  EXPECT_NE(noConfiguration.state.find(
+                R"("end":{"kind":"report","exitCode":0,"code":0,"title":"ERROR ","text":" Could not open )" +
+                fs::canonical(empty.path()).string() + "/DATA/ini.txt\"}"),
+            std::string::npos)
+      << noConfiguration.state;
+  EXPECT_NE(noConfiguration.state.find(R"("level":[])"), std::string::npos);
+
+  ToolRun noLevelFile = Run(kFixtures + "level_file_missing", "--passes 5", "0 +SPACE\n");
+  EXPECT_EQ(noLevelFile.exitCode, 0) << noLevelFile.errors;
+  EXPECT_NE(
+      noLevelFile.state.find(
+          R"("end":{"kind":"report","exitCode":0,"code":4,"title":"ERROR ","text":" Could not open topographic data"})"),
+      std::string::npos)
+      << noLevelFile.state;
+
+  ToolRun noBase = Run(kFixtures + "self_create_missing", "--passes 5", "0 +SPACE\n");
+  EXPECT_EQ(noBase.exitCode, 0) << noBase.errors;
+  EXPECT_NE(noBase.state.find(
+                R"("end":{"kind":"report","exitCode":0,"code":5,"title":"ERROR ","text":" Could not open:)" +
+                fs::canonical(kFixtures + "self_create_missing").string() + "/DATA/missing.base\"}"),
+            std::string::npos)
+      << noBase.state;
+}
+
+TEST_F(ReplayTool, SettingsDumpShowsValuesAsStored) {
+  const std::string edges = kFixtures + "settings_edges";
+  ToolRun run = Run(edges, "--passes 3", "0 +SPACE\n");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  const std::string& s = run.state;
+  EXPECT_NE(s.find("\"MAPSIZE\":1024,"), std::string::npos);
+  EXPECT_NE(s.find("\"CURSORSPEED\":255,"), std::string::npos);
+  EXPECT_NE(s.find("\"cursorDelay\":0}"), std::string::npos);
+  EXPECT_NE(s.find("\"USESELFCREATEBASE\":1,"), std::string::npos);  // 257 keeps its low 8 bits
+  EXPECT_NE(s.find("\"RESOLUTION\":32,"), std::string::npos);        // "32x32"
+  EXPECT_NE(s.find("\"tileSize\":32,"), std::string::npos);
+  // The lower-case key and the pairs shifted by the blank line change nothing.
+  EXPECT_NE(s.find("\"MULTITASK\":3,"), std::string::npos);
+  EXPECT_NE(s.find("\"WORLDREFRESH\":60,"), std::string::npos);
+  // The last line is a key: its value is empty.
+  EXPECT_NE(s.find("\"EGFXMAX\":0,"), std::string::npos);
+  // A path key is prefixed with the base directory even when absolute; a text key is not.
+  EXPECT_NE(s.find("\"SOUNDFXPATH\":\"" + JsonBaseDirectory(edges) + "C:\\\\SFX\\\\\","), std::string::npos)
+      << s;
+  EXPECT_NE(s.find("\"INGAMEMUSIC\":\"C:\\\\MUSIC\\\\\","), std::string::npos);
+  // Windows-1252 text comes out as UTF-8 (0xF6 is U+00F6, 0x80 is U+20AC), quotes escaped.
+  EXPECT_NE(s.find("\"APPNAME\":\"\\\"Edge \xc3\xb6 \xe2\x82\xac\\\" run\","), std::string::npos) << s;
+
+  ToolRun other = Run(kFixtures + "level_file_missing", "--passes 3", "0 +SPACE\n");
+  EXPECT_NE(other.state.find("\"MAPSIZE\":32,"), std::string::npos);
+  EXPECT_NE(other.state.find("\"CURSORSPEED\":0,"), std::string::npos);
+  EXPECT_NE(other.state.find("\"cursorDelay\":255}"), std::string::npos);
+  EXPECT_NE(other.state.find("\"USESELFCREATEBASE\":2,"), std::string::npos);
+}
+
+TEST_F(ReplayTool, MalformedScriptLinesAreRefusedWithTheirLineNumber) {
+  const std::string data = kFixtures + "tiny_level";
+  for (const std::string bad :
+       {"5 SPACE", "x +SPACE", "3 +PAD33", "4 +space", "-1 +UP", "2 +UP extra", "7"}) {
+    ToolRun run = Run(data, "--passes 3", "# a comment\n\n" + bad + "\n9 +UP\n");
+    EXPECT_EQ(run.exitCode, 2) << bad;
+    EXPECT_NE(run.errors.find("line 3"), std::string::npos) << bad << ": " << run.errors;
+    EXPECT_TRUE(run.state.empty()) << bad;
+  }
+  ToolRun good = Run(data, "--passes 3", "# keys and pad\r\n0 +SPACE\r\n1\t-SPACE\n2 +PAD_LEFT\n2 +PAD32\n");
+  EXPECT_EQ(good.exitCode, 0) << good.errors;
+}
+
+TEST_F(ReplayTool, BadOptionsAreRefused) {
+  for (const std::string options :
+       {"--passes many", "--size 800", "--size 0x600", "--frames 1,x --out o", "--frames 3",
+        "--renderer vulkan", "--frames 1 --out o --renderer record", "--unknown 1"}) {
+    ToolRun run = Run(kFixtures + "tiny_level", options);
+    EXPECT_EQ(run.exitCode, 2) << options;
+    EXPECT_FALSE(run.errors.empty()) << options;
+  }
+}
+
+TEST_F(ReplayTool, RunStopsAfterTheRequestedPassesWithOneTraceLinePerFrame) {
+  ToolRun run = Run(kFixtures + "tiny_generated", "--passes 12 --size 320x240", "0 +SPACE\n1 -SPACE\n");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(run.state.find(R"({"end":{"kind":"running"},"passes":12,)"), std::string::npos) << run.state;
+  EXPECT_NE(run.state.find(R"("screen":{"width":320,"height":240})"), std::string::npos);
+  const auto lines = TraceLines(run.trace);
+  EXPECT_NE(run.state.find("\"frames\":" + std::to_string(lines.size()) + ","), std::string::npos);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.front().rfind(R"({"frame":1,"pass":)", 0), 0u) << lines.front();
+  EXPECT_NE(lines.back().find(R"("pass":11,)"), std::string::npos) << lines.back();
+}
+
+// Pass 0's input is what the title sees; while it still waits, each further title poll
+// uses up one pass, so a key pressed at pass 3 lets the game start on pass 3.
+TEST_F(ReplayTool, TitleWaitUsesUpPassesUntilTheKeyComes) {
+  const std::string data = kFixtures + "tiny_generated";
+  ToolRun late = Run(data, "--passes 6", "3 +SPACE\n");
+  ASSERT_EQ(late.exitCode, 0) << late.errors;
+  const auto lines = TraceLines(late.trace);
+  ASSERT_FALSE(lines.empty());
+  EXPECT_NE(lines.back().find(R"("pass":5,)"), std::string::npos) << late.trace;
+  EXPECT_NE(late.trace.find(R"("pass":3,)"), std::string::npos) << late.trace;
+  EXPECT_EQ(late.trace.find(R"("pass":2,)"), std::string::npos) << late.trace;
+
+  ToolRun never = Run(data, "--passes 6");
+  EXPECT_NE(never.state.find(R"({"end":{"kind":"running"},"passes":6,)"), std::string::npos) << never.state;
+  EXPECT_NE(never.state.find(R"("level":[])"), std::string::npos) << never.state;
+
+  // With a pad attached only START (button 10) ends the wait.
+  ToolRun keyOnPad = Run(data, "--passes 4 --gamepad", "0 +SPACE\n");
+  EXPECT_NE(keyOnPad.state.find(R"("level":[])"), std::string::npos) << keyOnPad.state;
+  ToolRun startOnPad = Run(kFixtures + "tiny_level", "--passes 4 --gamepad", "0 +PAD10\n");
+  EXPECT_NE(startOnPad.state.find(R"("level":[["255255255","255255255","255255255"],)"
+                                  R"(["255255255","00255","255255255"],)"),
+            std::string::npos)
+      << startOnPad.state;
+}
+
+TEST_F(ReplayTool, SameScriptGivesByteIdenticalOutputs) {
+  const std::string script = "0 +SPACE\n2 -SPACE\n3 +RIGHT\n9 -RIGHT\n10 +DOWN\n";
+  const std::string data = kFixtures + "tiny_generated";
+  const fs::path frames = scratch_.path() / "frames";
+  const std::string options = "--passes 20 --size 320x240 --renderer gl --frames 1,15 --out ";
+  ToolRun first = Run(data, options + "'" + (frames / "a").string() + "'", script);
+  ToolRun second = Run(data, options + "'" + (frames / "b").string() + "'", script);
+  ASSERT_EQ(first.exitCode, 0) << first.errors;
+  ASSERT_EQ(second.exitCode, 0) << second.errors;
+  EXPECT_FALSE(first.trace.empty());
+  EXPECT_EQ(first.state, second.state);
+  EXPECT_EQ(first.trace, second.trace);
+  for (const char* name : {"frame-000001.png", "frame-000015.png"}) {
+    const std::string png = ReadFile(frames / "a" / name);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n") << name;
+    EXPECT_EQ(png, ReadFile(frames / "b" / name)) << name;
+  }
+  // The first frame shows the builder's progress bar, the later one the level.
+  EXPECT_NE(ReadFile(frames / "a" / "frame-000001.png"), ReadFile(frames / "a" / "frame-000015.png"));
+}
+
+TEST_F(ReplayTool, TraceNamesTheSoundsOfEachFrame) {
+  const fs::path data = scratch_.path() / "with_sound";
+  fs::copy(kFixtures + "tiny_generated", data, fs::copy_options::recursive);
+  std::vector<std::int16_t> samples(800, 0);
+  const auto ogg = EncodeOggForTests(samples, 1, 8000);
+  ASSERT_FALSE(ogg.empty());
+  fs::create_directories(data / "SFX");
+  std::ofstream(data / "SFX" / "step.ogg", std::ios::binary)
+      .write(reinterpret_cast<const char*>(ogg.data()), static_cast<std::streamsize>(ogg.size()));
+  std::ofstream(data / "DATA" / "ini.txt", std::ios::binary | std::ios::app)
+      << "SOUNDFXPATH\r\nSFX\\\r\nDEFTILESOUND\r\nstep.ogg\r\n";
+
+  ToolRun run = Run(data.string(), "--passes 30", "0 +SPACE\n1 -SPACE\n3 +RIGHT\n");
+  ASSERT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_NE(run.trace.find(R"("sounds":["step.ogg"])"), std::string::npos) << run.trace;
+}
+
+}  // namespace
+}  // namespace vorantis

@@ -1,0 +1,35 @@
+// The replay tool's command line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vorantis::replay {
+
+enum class RendererKind { kOffscreenGl, kRecording };
+
+struct Options {
+  std::string dataFolder;
+  int width = 800;
+  int height = 600;
+  std::string inputFile;
+  bool gamepad = false;
+  std::int64_t passes = 600;
+  std::string stateFile;
+  std::string traceFile;
+  std::set<std::int64_t> frames;  // presents to save, numbered from 1
+  std::string outFolder;
+  std::optional<RendererKind> renderer;  // unset: offscreen GL when the build has it
+  bool help = false;
+};
+
+// The options of argv[1..]; on a mistake, nothing and `error` says what is wrong.
+std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
+                                    const std::string& defaultDataFolder, std::string& error);
+
+const char* UsageText();
+
+}  // namespace vorantis::replay

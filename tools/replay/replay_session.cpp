@@ -1,0 +1,104 @@
+#include "replay_session.h"
+
+#include <cstdio>
+
+#include "engine/platform/png_writer.h"
+#include "engine/scripted_input.h"
+#include "json_writer.h"
+
+namespace vorantis::replay {
+
+ReplaySession::ReplaySession(InputScript script, ScriptedInput& input, std::int64_t passLimit,
+                             std::ostream* trace, FrameRequest frameRequest)
+    : script_(std::move(script)),
+      input_(input),
+      passLimit_(passLimit),
+      trace_(trace),
+      frameRequest_(std::move(frameRequest)) {}
+
+void ReplaySession::ApplyPass(std::int64_t pass) {
+  currentPass_ = pass;
+  if (pass <= appliedUpTo_) return;
+  appliedUpTo_ = pass;
+  script_.Apply(pass, input_);
+}
+
+void ReplaySession::OnControlsPoll() {
+  if (passesUsed_ >= passLimit_) throw PassLimitReached{};
+  ApplyPass(passesUsed_);
+  ++passesUsed_;
+}
+
+// The title's first poll sees pass 0. Every further poll means the title is still
+// waiting: the pass it saw is used up and the next one's events come in, so a script
+// leaves the title by pressing a key at a later pass (and a script that never does
+// stops at the pass limit).
+void ReplaySession::OnTitleWait() {
+  if (titlePolls_ > 0) {
+    ++passesUsed_;
+    if (passesUsed_ >= passLimit_) throw PassLimitReached{};
+  }
+  ++titlePolls_;
+  ApplyPass(passesUsed_);
+}
+
+void ReplaySession::OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) {
+  texts_.push_back(TextDraw{text, x, y, size, alpha, spacing});
+}
+
+void ReplaySession::OnSound(const std::string& name) {
+  sounds_.push_back(name);
+}
+
+void ReplaySession::OnPresent(Renderer& renderer, int width, int height) {
+  ++frames_;
+  if (frameRequest_.frames.count(frames_) != 0) {
+    char name[32];
+    std::snprintf(name, sizeof name, "frame-%06lld.png", static_cast<long long>(frames_));
+    const std::string path = frameRequest_.outFolder + "/" + name;
+    if (!WritePng(path, renderer.ReadPixels(0, 0, width, height))) {
+      frameErrors_.push_back("could not write " + path);
+    }
+  }
+  WriteTraceLine();
+  texts_.clear();
+  sounds_.clear();
+  if (frameHook_) frameHook_();
+}
+
+void ReplaySession::WriteTraceLine() {
+  if (trace_ == nullptr) return;
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("frame");
+  json.Int(frames_);
+  json.Key("pass");
+  json.Int(currentPass_);
+  json.Key("texts");
+  json.BeginArray();
+  for (const TextDraw& draw : texts_) {
+    json.BeginObject();
+    json.Key("text");
+    json.String(draw.text);
+    json.Key("x");
+    json.Float(draw.x);
+    json.Key("y");
+    json.Float(draw.y);
+    json.Key("size");
+    json.Float(draw.size);
+    json.Key("alpha");
+    json.Int(draw.alpha);
+    json.Key("spacing");
+    json.Float(draw.spacing);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("sounds");
+  json.BeginArray();
+  for (const std::string& sound : sounds_) json.String(sound);
+  json.EndArray();
+  json.EndObject();
+  *trace_ << json.text() << '\n';
+}
+
+}  // namespace vorantis::replay
