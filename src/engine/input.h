@@ -52,6 +52,11 @@ class InputDevices {
   void PlaceMouse(int x, int y);
   // The mouse position is clamped to the screen.
   void SetScreenSize(int width, int height);
+  // The mouse as the last poll left it; buttons are numbered 1 to 3.
+  int MouseX();
+  int MouseY();
+  int MouseWheel();
+  int MouseButton(int button);
 
  private:
   struct State;
