@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/matrix.h"
@@ -68,6 +70,11 @@ struct LevelState {
   ProgressBar builderBar;
   ProgressBar fileBar;
   std::vector<EdgeCandidate> edgeCandidates;
+  // Tile definition files parsed once per path for the run (the data does not change
+  // while the game runs); nullptr marks a file that could not be opened.
+  std::unordered_map<std::string, std::shared_ptr<const TileDefinition>> tileDefinitions;
+  // Off: every placement reads its definition file from disk again (for comparison).
+  bool cacheTileDefinitions = true;
 };
 
 struct Cursor {
@@ -92,7 +99,9 @@ inline constexpr int kActionX = 4;
 inline constexpr int kActionY = 5;
 inline constexpr int kPause = 14;
 inline constexpr int kQuit = 15;
+// Primary-released mark: the control was seen released, or a bomb used it up.
 inline constexpr int kReleased = 17;
+inline constexpr int kPrimaryUsed = 16;
 }  // namespace control
 
 struct ControlsState {

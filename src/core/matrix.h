@@ -9,23 +9,24 @@
 
 namespace vorantis {
 
+// Ordered for packing: a 1024 x 1024 level holds a million of these.
 struct MatrixField {
   std::array<std::int32_t, 8> childIds{};  // object ids in FieldObjects; -1 = none
   std::array<Text, 8> childNames{};        // "#" marks an empty slot
+  Text tileCode = nullptr;
+  Text gfxName = nullptr;
   std::int32_t lastSpawnedSlot = 0;
   std::int32_t sprite3D = 0;
   std::int32_t opacity = 0;
-  Text tileCode = nullptr;
-  Text gfxName = nullptr;
   std::int32_t randomSeed = 0;
+  std::int32_t transparency = 0;
+  std::int32_t value1 = 0;
   std::int8_t useCollision = 0;
   std::int8_t objectCollision = 0;
   std::int8_t inLevel = 0;
   std::int8_t highestChildSlot = 0;
   std::int8_t heading = 0;
-  std::int32_t transparency = 0;
   std::int8_t useEnemy = 0;
-  std::int32_t value1 = 0;
 };
 
 // Fields outside the grid read as a void field: it never counts for a completion
@@ -38,8 +39,10 @@ class Matrix {
     rows_ = lastRow + 1;
     fields_.assign(static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_), MatrixField{});
   }
-  // Grows (keeping nothing) so that the level area fits.
+  // When the level area does not fit, grows (keeping nothing) so that it does;
+  // otherwise the fields stay as they are.
   void CreateAtLeast(int lastColumn, int lastRow) {
+    if (Contains(lastColumn, lastRow)) return;
     Create(lastColumn > columns_ - 1 ? lastColumn : columns_ - 1, lastRow > rows_ - 1 ? lastRow : rows_ - 1);
   }
   bool Contains(int column, int row) const {

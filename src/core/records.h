@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/text_pool.h"
 
@@ -131,6 +132,31 @@ struct Enemy {
   std::int32_t changeDirection = 0;
   std::int32_t heading = 0;
   std::int32_t rotate = 0;
+};
+
+// A tile definition file as read once from disk: its known key lines in file order,
+// each with its value already converted, so that applying it to a field behaves as
+// reading the file line by line.
+enum class TileKey : std::int8_t {
+  kGfxName,
+  kChild,
+  kValue1,
+  kRandomSeed,
+  kUseCollision,
+  kTransparency,
+  kUseEnemy,
+  kUseDirection,
+};
+
+struct TileDefinitionLine {
+  TileKey key = TileKey::kGfxName;
+  std::int8_t slot = 0;  // CHILD1..CHILD8 as 0..7
+  Text text = nullptr;   // GFXNAME and CHILDn values, interned
+  std::int32_t number = 0;
+};
+
+struct TileDefinition {
+  std::vector<TileDefinitionLine> lines;
 };
 
 struct EdgeCandidate {

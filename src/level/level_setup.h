@@ -6,6 +6,8 @@
 namespace vorantis {
 
 struct Game;
+struct Enemy;
+struct ObjectDefinition;
 
 void StartSelfCreatedGame(Game& game, const std::string& basePath);
 void LoadLevelFile(Game& game, const std::string& levelPath);
@@ -16,6 +18,7 @@ void ClearEnemies(Game& game);
 void ResetLevel(Game& game);
 void LoadPlayerGraphic(Game& game);
 void SpawnEnemies(Game& game);
+void AlignEnemy(Game& game, Enemy& enemy, const ObjectDefinition& definition);
 void FitAllFields(Game& game);
 
 }  // namespace vorantis

@@ -1,13 +1,48 @@
-// Placing tiles on the labyrinth grid, with their graphics and field objects.
+// Placing tiles on the labyrinth grid: tile definitions, field graphics and the
+// objects that a field's child slots spawn.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "core/text_pool.h"
 
 namespace vorantis {
 
 struct Game;
+struct ObjectDefinition;
+struct FieldObject;
+struct TileDefinition;
 
-// Sets the field's tile code and everything that follows from its definition.
+// Sets the field's tile code and everything that follows from its definition:
+// definition, graphic, then the field's objects. Fields outside the grid are left alone.
 void PlaceTile(Game& game, int column, int row, const std::string& tileCode);
+void PlaceTile(Game& game, int column, int row, Text tileCode);
+
+// Where the definition of a tile code lies.
+std::string TileDefinitionPath(const Game& game, const std::string& tileCode);
+
+// Reads a tile definition file (once per path while the cache is on); nullptr when
+// it cannot be opened.
+std::shared_ptr<const TileDefinition> ReadTileDefinition(Game& game, const std::string& path);
+
+// Applies the definition file at path to the field; a missing file changes nothing.
+void LoadTileDefinition(Game& game, int column, int row, const std::string& path);
+
+// Gives the field a new 3D sprite of the named tile graphic; an unknown name
+// leaves the field's sprite as it was.
+void AssignFieldGraphic(Game& game, int column, int row, const std::string& fileName);
+
+// Zooms the field's 3D sprite to the tile size unless it is invisible.
+void FitFieldSprite(Game& game, int column, int row);
+
+// Spawns the objects of the field's child slots, each with its own random draw.
+void SpawnFieldObjects(Game& game, int column, int row);
+
+// Finishes size and drawing offset of an object just spawned from definition.
+void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& definition);
+
+// visibleColumns and visibleRows from the screen and tile sizes.
+void RecomputeVisibleFields(Game& game);
 
 }  // namespace vorantis

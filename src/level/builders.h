@@ -1,0 +1,26 @@
+// The labyrinth builders: a level of solid wall carved by random walks, with edge
+// kinds and the build progress bars.
+#pragma once
+
+namespace vorantis {
+
+struct Game;
+
+enum class WalkKind { kFloor, kGrass, kWater };
+
+// Every field of columns 0..width and rows 0..height becomes "LAB_WALL".
+void FillWalls(Game& game, int width, int height);
+
+// One walk from (1, 1) of width x height steps, turning the wall it meets into the
+// walk's kind. The floor walk also places the cursor and sets tilesLeft and timeLeft.
+void RandomWalk(Game& game, int width, int height, WalkKind kind);
+
+// With USEEXTENDEDTOPO 1: gives fields beside wall, grass or water their edge kinds.
+void EdgePass(Game& game);
+
+// One step of the build progress bar while the builders fill the level.
+void BuilderProgressStep(Game& game);
+// One step of the progress bar while a level file is read.
+void LevelFileProgressStep(Game& game);
+
+}  // namespace vorantis

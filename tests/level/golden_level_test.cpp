@@ -1,0 +1,92 @@
+// Whole generated levels compared with checked-in tile maps, so that any change to
+// the walks, the seeding or the order of random draws shows up.
+// After an intended change, rewrite the maps with:
+//   VORANTIS_UPDATE_GOLDEN=1 build/tests/vorantis_level_tests --gtest_filter='GoldenLevel*'
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "level/level_setup.h"
+#include "level_world.h"
+
+namespace vorantis::testing {
+namespace {
+
+char Letter(const std::string& code) {
+  static const std::map<std::string, char> kLetters = {
+      {"LAB_WALL", '#'},    {"LAB_FLOOR", '.'},   {"LAB_GREEN", 'g'},   {"LAB_WATER", '~'},
+      {"LAB_WALL_E", 'E'},  {"LAB_WALL_S", 'S'},  {"LAB_GREEN_E", 'h'}, {"LAB_GREEN_S", 'j'},
+      {"LAB_WATER_E", 'w'}, {"LAB_WATER_S", 'v'},
+  };
+  auto found = kLetters.find(code);
+  return found == kLetters.end() ? '?' : found->second;
+}
+
+std::string TileMap(const Game& game) {
+  std::ostringstream out;
+  out << "size " << game.level.levelWidth << " " << game.level.levelHeight << "\n"
+      << "tilesLeft " << game.play.tilesLeft << " timeLeft " << game.play.timeLeft << "\n"
+      << "cursor " << game.cursor.x << " " << game.cursor.y << "\n"
+      << "objects " << game.fieldObjects.size() << " enemies " << game.enemies.size() << "\n";
+  for (int row = 0; row <= game.level.levelHeight; ++row) {
+    for (int column = 0; column <= game.level.levelWidth; ++column) {
+      out << Letter(Str(game.matrix.At(column, row).tileCode));
+    }
+    out << "\n";
+  }
+  return out.str();
+}
+
+struct GoldenCase {
+  const char* name;
+  std::int32_t worldRandom;
+  std::int32_t levelNumber;
+  std::int32_t baseSide;
+  std::int32_t labSwitch;
+  std::int8_t edges;
+};
+
+class GoldenLevel : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenLevel, GeneratedTileMapMatchesTheFixture) {
+  const GoldenCase& c = GetParam();
+  LevelWorld world;
+  world.PlainLabyrinthTiles();
+  world.Tile("LAB_FLOOR", {"GFXNAME", "LAB_FLOOR.tga", "CHILD1", "coin"});
+  world.Tile("LAB_GREEN", {"GFXNAME", "LAB_GREEN.tga", "USEENEMY", "1"});
+  world.Object("coin", {"DGFXNAME", "coin", "DDENSITY", "7", "DISGOODY", "1"});
+  world.Object("ghost", {"DGFXNAME", "", "DISENEMY", "1", "DDENSITY", "20"});
+  Game& game = *world.game;
+  game.settings.WORLDRANDOM = c.worldRandom;
+  game.settings.MAPSIZE = 1024;
+  game.settings.LABSWITCH = c.labSwitch;
+  game.settings.USEEXTENDEDTOPO = c.edges;
+  game.level.baseWidth = c.baseSide;
+  game.level.baseHeight = c.baseSide * 3 / 4;
+  game.play.levelNumber = c.levelNumber;
+  NewLevel(game);
+  const std::string actual = TileMap(game);
+
+  const std::string path = std::string(VORANTIS_SOURCE_DIR) + "/tests/fixtures/level/" + c.name + ".txt";
+  const char* update = std::getenv("VORANTIS_UPDATE_GOLDEN");
+  if (update != nullptr && std::string(update) == "1") {
+    std::ofstream(path, std::ios::binary) << actual;
+  }
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in) << "missing fixture " << path;
+  std::stringstream expected;
+  expected << in.rdbuf();
+  EXPECT_EQ(actual, expected.str());
+  EXPECT_EQ(actual.find('?'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, GoldenLevel,
+                         ::testing::Values(GoldenCase{"seed1234_level1", 1234, 1, 40, 0, 0},
+                                           GoldenCase{"seed77_level3_edges", 77, 3, 24, 4, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace vorantis::testing
