@@ -50,7 +50,8 @@ template <typename Record>
 class HandleTable {
  public:
   // Handles beyond this are refused rather than growing the table without bound.
-  static constexpr int kMaxHandle = 1 << 20;
+  // A 1024 x 1024 level gives every field a 3D sprite of its own, objects come on top.
+  static constexpr int kMaxHandle = 1 << 23;
 
   Record* Find(int handle) {
     if (handle <= 0 || handle >= static_cast<int>(slots_.size())) return nullptr;
@@ -61,21 +62,30 @@ class HandleTable {
   int Put(int number, std::unique_ptr<Record> record) {
     if (number > kMaxHandle) return 0;
     if (number <= 0) {
-      number = 1;
+      // Every slot below firstFree_ is taken, so the search never rescans them:
+      // a level of a million fields would otherwise take quadratic time.
+      number = firstFree_;
       while (number < static_cast<int>(slots_.size()) && slots_[number]) ++number;
       if (number > kMaxHandle) return 0;
+      firstFree_ = number + 1;
     }
     if (number >= static_cast<int>(slots_.size())) slots_.resize(number + 1);
     slots_[number] = std::move(record);
     return number;
   }
   void Release(int handle) {
-    if (Find(handle)) slots_[handle].reset();
+    if (!Find(handle)) return;
+    slots_[handle].reset();
+    if (handle < firstFree_) firstFree_ = handle;
   }
-  void ReleaseAll() { slots_.clear(); }
+  void ReleaseAll() {
+    slots_.clear();
+    firstFree_ = 1;
+  }
 
  private:
   std::vector<std::unique_ptr<Record>> slots_;
+  int firstFree_ = 1;
 };
 
 struct SpriteRecord {

@@ -1,0 +1,328 @@
+#include "engine/platform/gl_renderer.h"
+
+#include <epoxy/gl.h>
+
+#include <vector>
+
+#include "engine/platform/gl_shaders.h"
+
+namespace vorantis {
+
+unsigned GlBlendFactor(int number, bool isSource) {
+  switch (number) {
+    case 1:
+      return GL_ZERO;
+    case 2:
+      return GL_ONE;
+    case 3:
+      return GL_SRC_COLOR;
+    case 4:
+      return GL_ONE_MINUS_SRC_COLOR;
+    case 5:
+      return GL_SRC_ALPHA;
+    case 6:
+      return GL_ONE_MINUS_SRC_ALPHA;
+    case 7:
+      return GL_DST_ALPHA;
+    case 8:
+      return GL_ONE_MINUS_DST_ALPHA;
+    case 9:
+      return GL_DST_COLOR;
+    case 10:
+      return GL_ONE_MINUS_DST_COLOR;
+    case 11:
+      return GL_SRC_ALPHA_SATURATE;
+    // "Both" factors set the pair: as a source they decide the destination too.
+    case 12:
+      return isSource ? GL_SRC_ALPHA : GL_ONE_MINUS_SRC_ALPHA;
+    case 13:
+      return isSource ? GL_ONE_MINUS_SRC_ALPHA : GL_SRC_ALPHA;
+    default:
+      return kNoBlendFactor;
+  }
+}
+
+namespace {
+
+struct Vertex {
+  float x, y, u, v;
+  float keyRed, keyGreen, keyBlue, keyed;
+  float opacity, ownAlpha, smooth;
+};
+
+GLuint CompileProgram(const char* vertexSource, const char* fragmentSource) {
+  auto compile = [](GLenum kind, const char* source) {
+    GLuint shader = glCreateShader(kind);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+      glDeleteShader(shader);
+      return 0u;
+    }
+    return shader;
+  };
+  GLuint vertex = compile(GL_VERTEX_SHADER, vertexSource);
+  GLuint fragment = compile(GL_FRAGMENT_SHADER, fragmentSource);
+  GLuint program = 0;
+  if (vertex && fragment) {
+    program = glCreateProgram();
+    glAttachShader(program, vertex);
+    glAttachShader(program, fragment);
+    glLinkProgram(program);
+    GLint ok = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &ok);
+    if (!ok) {
+      glDeleteProgram(program);
+      program = 0;
+    }
+  }
+  if (vertex) glDeleteShader(vertex);
+  if (fragment) glDeleteShader(fragment);
+  return program;
+}
+
+class GlRenderer : public Renderer {
+ public:
+  GlRenderer(int width, int height, GlPresentTarget target)
+      : width_(width), height_(height), target_(std::move(target)) {}
+
+  ~GlRenderer() override {
+    if (quadProgram_) glDeleteProgram(quadProgram_);
+    if (presentProgram_) glDeleteProgram(presentProgram_);
+    if (buffer_) glDeleteBuffers(1, &buffer_);
+    if (quadArray_) glDeleteVertexArrays(1, &quadArray_);
+    if (emptyArray_) glDeleteVertexArrays(1, &emptyArray_);
+    if (framebuffer_) glDeleteFramebuffers(1, &framebuffer_);
+    if (backBuffer_) glDeleteTextures(1, &backBuffer_);
+  }
+
+  bool Initialise() {
+    if (epoxy_gl_version() < 33) return false;
+    quadProgram_ = CompileProgram(gl_shaders::kQuadVertex, gl_shaders::kQuadFragment);
+    presentProgram_ = CompileProgram(gl_shaders::kPresentVertex, gl_shaders::kPresentFragment);
+    if (!quadProgram_ || !presentProgram_) return false;
+
+    // No alpha in the back buffer: blending reads the destination alpha as opaque.
+    glGenTextures(1, &backBuffer_);
+    glBindTexture(GL_TEXTURE_2D, backBuffer_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width_, height_, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glGenFramebuffers(1, &framebuffer_);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, backBuffer_, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+
+    glGenVertexArrays(1, &emptyArray_);
+    glGenVertexArrays(1, &quadArray_);
+    glGenBuffers(1, &buffer_);
+    glBindVertexArray(quadArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    const GLsizei stride = sizeof(Vertex);
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, x)));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride, reinterpret_cast<void*>(offsetof(Vertex, u)));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(Vertex, keyRed)));
+    glEnableVertexAttribArray(3);
+    glVertexAttribPointer(3, 3, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<void*>(offsetof(Vertex, opacity)));
+
+    glUseProgram(quadProgram_);
+    glUniform1i(glGetUniformLocation(quadProgram_, "picture"), 0);
+    glUniform2f(glGetUniformLocation(quadProgram_, "pixelToClip"), 2.0f / static_cast<float>(width_),
+                2.0f / static_cast<float>(height_));
+    glUseProgram(presentProgram_);
+    glUniform1i(glGetUniformLocation(presentProgram_, "backBuffer"), 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    BindBackBuffer();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  std::uint32_t CreateTexture(const Image& image) override {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.rgba.size() != static_cast<std::size_t>(image.width) * image.height * 4) {
+      return 0;
+    }
+    GLuint texture = NewTexture();
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 image.rgba.data());
+    return Checked(texture);
+  }
+
+  std::uint32_t GrabTexture(int x, int y, int width, int height) override {
+    if (width <= 0 || height <= 0) return 0;
+    Flush();
+    GLuint texture = NewTexture();
+    // Black where the rectangle leaves the back buffer.
+    std::vector<std::uint8_t> black(static_cast<std::size_t>(width) * height * 3, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, black.data());
+    const int left = std::max(x, 0), top = std::max(y, 0);
+    const int right = std::min(x + width, width_), bottom = std::min(y + height, height_);
+    if (left < right && top < bottom) {
+      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, left - x, top - y, left, top, right - left, bottom - top);
+    }
+    return Checked(texture);
+  }
+
+  void DestroyTexture(std::uint32_t texture) override {
+    if (texture == 0) return;
+    if (texture == batchTexture_) Flush();
+    const GLuint name = texture;
+    glDeleteTextures(1, &name);
+  }
+
+  void Clear(std::uint32_t rgb) override {
+    Flush();
+    glDisable(GL_SCISSOR_TEST);
+    ClearTo(rgb);
+  }
+
+  void FillRect(int x, int y, int width, int height, std::uint32_t rgb) override {
+    if (width <= 0 || height <= 0) return;
+    Flush();
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(x, y, width, height);
+    ClearTo(rgb);
+    glDisable(GL_SCISSOR_TEST);
+  }
+
+  void DrawQuad(const QuadDraw& quad) override {
+    const GLenum source = GlBlendFactor(quad.blendSource, true);
+    GLenum dest = GlBlendFactor(quad.blendDest, false);
+    if (quad.blendSource == 12 || quad.blendSource == 13) dest = GlBlendFactor(quad.blendSource, false);
+    if (quad.texture == 0 || source == kNoBlendFactor || dest == kNoBlendFactor) return;
+    if (quad.texture != batchTexture_ || source != batchSource_ || dest != batchDest_) {
+      Flush();
+      batchTexture_ = quad.texture;
+      batchSource_ = source;
+      batchDest_ = dest;
+    }
+    Vertex corners[4];
+    for (int i = 0; i < 4; ++i) {
+      const QuadCorner& c = quad.corners[i];
+      corners[i] = Vertex{c.x,
+                          c.y,
+                          c.u,
+                          c.v,
+                          static_cast<float>(quad.colourKey & 255),
+                          static_cast<float>((quad.colourKey >> 8) & 255),
+                          static_cast<float>((quad.colourKey >> 16) & 255),
+                          quad.keyed ? 1.0f : 0.0f,
+                          static_cast<float>(quad.opacity) / 255.0f,
+                          quad.ownAlpha ? 1.0f : 0.0f,
+                          quad.smooth ? 1.0f : 0.0f};
+    }
+    // The strip top-left, top-right, bottom-left, bottom-right as two triangles.
+    for (int index : {0, 1, 2, 2, 1, 3}) batch_.push_back(corners[index]);
+  }
+
+  void Present() override {
+    Flush();
+    int drawableWidth = width_, drawableHeight = height_;
+    if (target_.drawableSize) target_.drawableSize(drawableWidth, drawableHeight);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, drawableWidth, drawableHeight);
+    glDisable(GL_BLEND);
+    glUseProgram(presentProgram_);
+    glBindVertexArray(emptyArray_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, backBuffer_);
+    glDrawArrays(GL_TRIANGLES, 0, 3);
+    if (target_.swap) target_.swap();
+    BindBackBuffer();
+  }
+
+  Image ReadPixels(int x, int y, int width, int height) override {
+    Flush();
+    Image image;
+    if (width <= 0 || height <= 0) return image;
+    image.width = width;
+    image.height = height;
+    image.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
+    // The back buffer's rows run top first, so GL's bottom-up read answers top first.
+    glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgba.data());
+    return image;
+  }
+
+  GLuint backBufferTexture() const { return backBuffer_; }
+
+ private:
+  void BindBackBuffer() {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glViewport(0, 0, width_, height_);
+  }
+
+  void ClearTo(std::uint32_t rgb) {
+    glClearColor(static_cast<float>(rgb & 255) / 255.0f, static_cast<float>((rgb >> 8) & 255) / 255.0f,
+                 static_cast<float>((rgb >> 16) & 255) / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+  }
+
+  GLuint NewTexture() {
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    // The shader filters by hand with texelFetch; these keep the texture complete.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    return texture;
+  }
+
+  std::uint32_t Checked(GLuint texture) {
+    if (glGetError() != GL_NO_ERROR) {
+      glDeleteTextures(1, &texture);
+      return 0;
+    }
+    return texture;
+  }
+
+  // Draws the quads gathered since the last change of texture or blending.
+  void Flush() {
+    if (batch_.empty()) return;
+    glUseProgram(quadProgram_);
+    glBindVertexArray(quadArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer_);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(Vertex)), batch_.data(),
+                 GL_STREAM_DRAW);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, batchTexture_);
+    glEnable(GL_BLEND);
+    glBlendFunc(batchSource_, batchDest_);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
+    batch_.clear();
+    ++drawCalls_;
+  }
+
+  int width_;
+  int height_;
+  GlPresentTarget target_;
+  GLuint quadProgram_ = 0, presentProgram_ = 0;
+  GLuint backBuffer_ = 0, framebuffer_ = 0;
+  GLuint quadArray_ = 0, emptyArray_ = 0, buffer_ = 0;
+  std::vector<Vertex> batch_;
+  std::uint32_t batchTexture_ = 0;
+  GLenum batchSource_ = 0, batchDest_ = 0;
+  long long drawCalls_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<Renderer> MakeGlRenderer(int width, int height, GlPresentTarget target) {
+  if (width <= 0 || height <= 0) return nullptr;
+  auto renderer = std::make_unique<GlRenderer>(width, height, std::move(target));
+  if (!renderer->Initialise()) return nullptr;
+  return renderer;
+}
+
+}  // namespace vorantis

@@ -1,0 +1,33 @@
+// The OpenGL 3.3 core renderer: the back buffer is a framebuffer object of its own,
+// so it keeps its content across presents and can be grabbed on the GPU.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "engine/backends.h"
+
+namespace vorantis {
+
+// How the renderer shows a finished back buffer: the drawable's size in pixels
+// (high-DPI aware) and the buffer swap. The context must be current.
+struct GlPresentTarget {
+  std::function<void(int& width, int& height)> drawableSize;
+  std::function<void()> swap;
+  // Released after the renderer's GL objects (the context and anything owning it).
+  std::shared_ptr<void> keepAlive;
+};
+
+// nullptr when the context lacks what the renderer needs.
+std::unique_ptr<Renderer> MakeGlRenderer(int width, int height, GlPresentTarget target);
+
+// A renderer on a hidden window of its own, for tests, benchmarks and the replay
+// tool (with SDL_VIDEODRIVER=offscreen no display server is needed). nullptr on failure.
+std::unique_ptr<Renderer> MakeOffscreenGlRenderer(int width, int height);
+
+// The GL blend factor for a Direct3D 7 blend number (1..13) used as the source
+// (isSource) or destination factor; kNoBlendFactor outside the enumeration.
+inline constexpr unsigned kNoBlendFactor = 0xFFFFFFFFu;
+unsigned GlBlendFactor(int number, bool isSource);
+
+}  // namespace vorantis

@@ -1,0 +1,88 @@
+// The GLSL programs of the GL renderer.
+#pragma once
+
+namespace vorantis::gl_shaders {
+
+// Quads: positions in back-buffer pixels; y grows downwards and the back buffer
+// stores the top row first, so no flip is needed until the present.
+inline constexpr const char* kQuadVertex = R"(#version 330 core
+layout(location = 0) in vec2 position;
+layout(location = 1) in vec2 texCoord;
+layout(location = 2) in vec4 keyColour;
+layout(location = 3) in vec3 shading;
+uniform vec2 pixelToClip;
+out vec2 uv;
+flat out vec4 key;
+flat out vec3 mode;
+void main() {
+  gl_Position = vec4(position * pixelToClip - 1.0, 0.0, 1.0);
+  uv = texCoord;
+  key = keyColour;
+  mode = shading;
+}
+)";
+
+// key: colour key as 0..255 and whether keying is on; mode: opacity 0..1, own
+// alpha, bilinear. Filtering is done here so that keyed texels never take part:
+// the nearest texel decides whether a spot is drawn, and bilinear averages only
+// unkeyed neighbours, so no key colour bleeds into edges.
+inline constexpr const char* kQuadFragment = R"(#version 330 core
+in vec2 uv;
+flat in vec4 key;
+flat in vec3 mode;
+uniform sampler2D picture;
+out vec4 colour;
+bool IsKey(vec4 texel) {
+  return key.w > 0.5 && all(equal(floor(texel.rgb * 255.0 + 0.5), key.rgb));
+}
+void main() {
+  ivec2 size = textureSize(picture, 0);
+  vec2 spot = uv * vec2(size);
+  vec4 texel;
+  if (mode.z > 0.5) {
+    vec2 p = spot - 0.5;
+    ivec2 base = ivec2(floor(p));
+    vec2 f = p - floor(p);
+    ivec2 last = size - 1;
+    vec4 t00 = texelFetch(picture, clamp(base, ivec2(0), last), 0);
+    vec4 t10 = texelFetch(picture, clamp(base + ivec2(1, 0), ivec2(0), last), 0);
+    vec4 t01 = texelFetch(picture, clamp(base + ivec2(0, 1), ivec2(0), last), 0);
+    vec4 t11 = texelFetch(picture, clamp(base + ivec2(1, 1), ivec2(0), last), 0);
+    bool right = f.x >= 0.5;
+    bool below = f.y >= 0.5;
+    vec4 nearest = below ? (right ? t11 : t01) : (right ? t10 : t00);
+    if (IsKey(nearest)) discard;
+    vec4 w = vec4((1.0 - f.x) * (1.0 - f.y), f.x * (1.0 - f.y), (1.0 - f.x) * f.y, f.x * f.y);
+    if (key.w > 0.5) {
+      w *= vec4(IsKey(t00) ? 0.0 : 1.0, IsKey(t10) ? 0.0 : 1.0, IsKey(t01) ? 0.0 : 1.0, IsKey(t11) ? 0.0 : 1.0);
+    }
+    texel = (t00 * w.x + t10 * w.y + t01 * w.z + t11 * w.w) / (w.x + w.y + w.z + w.w);
+  } else {
+    texel = texelFetch(picture, clamp(ivec2(floor(spot)), ivec2(0), size - 1), 0);
+    if (IsKey(texel)) discard;
+  }
+  colour = vec4(texel.rgb, mode.y > 0.5 ? texel.a * mode.x : mode.x);
+}
+)";
+
+// The present: the back buffer stretched over the whole drawable, turned upright.
+inline constexpr const char* kPresentVertex = R"(#version 330 core
+out vec2 uv;
+void main() {
+  // One triangle covering the drawable; the back buffer's first row goes on top.
+  vec2 clip = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
+  uv = vec2((clip.x + 1.0) * 0.5, 1.0 - (clip.y + 1.0) * 0.5);
+  gl_Position = vec4(clip, 0.0, 1.0);
+}
+)";
+
+inline constexpr const char* kPresentFragment = R"(#version 330 core
+in vec2 uv;
+uniform sampler2D backBuffer;
+out vec4 colour;
+void main() {
+  colour = vec4(texture(backBuffer, uv).rgb, 1.0);
+}
+)";
+
+}  // namespace vorantis::gl_shaders

@@ -1,0 +1,123 @@
+#include "engine/screen.h"
+
+#include "engine/files.h"
+#include "engine/screen_state.h"
+
+namespace vorantis {
+
+Screen::Screen(Display* display, Clock* clock) : state_(std::make_unique<State>()) {
+  state_->display = display;
+  state_->clock = clock;
+}
+
+Screen::~Screen() {
+  Shutdown();
+}
+
+void Screen::RegisterImageDecoder(ImageDecoder decoder) {
+  if (decoder) state_->decoders.push_back(std::move(decoder));
+}
+
+int Screen::ScanDesktops() {
+  state_->desktops = state_->display ? state_->display->ScanDesktops() : std::vector<DesktopMode>{};
+  state_->desktopsScanned = true;
+  return static_cast<int>(state_->desktops.size());
+}
+
+namespace {
+
+const DesktopMode* FindDesktop(const std::vector<DesktopMode>& desktops, int desktop) {
+  if (desktop < 0 || desktop >= static_cast<int>(desktops.size())) return nullptr;
+  return &desktops[desktop];
+}
+
+}  // namespace
+
+int Screen::DesktopPixelWidth(int desktop) {
+  if (!state_->desktopsScanned) ScanDesktops();
+  const DesktopMode* mode = FindDesktop(state_->desktops, desktop);
+  return mode ? mode->width : 0;
+}
+
+int Screen::DesktopPixelHeight(int desktop) {
+  if (!state_->desktopsScanned) ScanDesktops();
+  const DesktopMode* mode = FindDesktop(state_->desktops, desktop);
+  return mode ? mode->height : 0;
+}
+
+int Screen::DesktopColourDepth(int desktop) {
+  if (!state_->desktopsScanned) ScanDesktops();
+  const DesktopMode* mode = FindDesktop(state_->desktops, desktop);
+  return mode ? mode->colourDepth : 0;
+}
+
+int Screen::DesktopRefreshRate(int desktop) {
+  if (!state_->desktopsScanned) ScanDesktops();
+  const DesktopMode* mode = FindDesktop(state_->desktops, desktop);
+  return mode ? mode->refreshRate : 0;
+}
+
+int Screen::CreateGameWindow(int number, int x, int y, int width, int height, int, const std::string& title) {
+  if (!state_->display || width <= 0 || height <= 0) return 0;
+  if (!state_->display->CreateWindow(x, y, width, height, title)) return 0;
+  state_->windowOpen = true;
+  state_->windowHandle = number > 0 ? number : 1;
+  return state_->windowHandle;
+}
+
+int Screen::OpenScreenInWindow(int, int, int, int width, int height, int, int, int) {
+  if (!state_->windowOpen || width <= 0 || height <= 0 || state_->renderer) return state_->renderer ? 1 : 0;
+  state_->renderer = state_->display->OpenScreen(width, height);
+  return state_->renderer ? 1 : 0;
+}
+
+int Screen::PumpWindowMessage(int timeoutMs) {
+  return state_->display ? state_->display->PumpMessage(timeoutMs) : 0;
+}
+
+void Screen::FillScreen(std::uint32_t rgb) {
+  if (state_->renderer) state_->renderer->Clear(rgb & 0xFFFFFF);
+}
+
+void Screen::PresentFrame() {
+  state_->canvasOpen = false;
+  if (state_->renderer) state_->renderer->Present();
+  ++state_->frames;
+  if (state_->clock) state_->clock->PaceFrame();
+}
+
+void Screen::BeginCanvas() {
+  if (state_->renderer) state_->canvasOpen = true;
+}
+
+void Screen::EndCanvas() {
+  state_->canvasOpen = false;
+}
+
+void Screen::FillRectangle(int x, int y, int width, int height, std::uint32_t rgb) {
+  if (!state_->renderer || width <= 0 || height <= 0) return;
+  state_->renderer->FillRect(x, y, width, height, rgb & 0xFFFFFF);
+}
+
+bool Screen::CanvasOpen() const {
+  return state_->canvasOpen;
+}
+
+Renderer* Screen::renderer() {
+  return state_->renderer.get();
+}
+
+int Screen::presentedFrames() const {
+  return state_->frames;
+}
+
+void Screen::Shutdown() {
+  state_->quads.ReleaseAll();
+  state_->sprites.ReleaseAll();
+  state_->uploadedTextures.clear();
+  state_->decodedImages.clear();
+  state_->canvasOpen = false;
+  state_->renderer.reset();
+}
+
+}  // namespace vorantis
