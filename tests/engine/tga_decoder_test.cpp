@@ -74,12 +74,8 @@ TEST(TgaDecoder, RefusesTruncatedAndForeignData) {
 
 TEST(TgaDecoder, RunPacketMayNotOverrunThePicture) {
   // A repeat packet of 128 pixels in a 2 x 1 picture.
-  std::vector<std::uint8_t> bytes(18, 0);
-  bytes[2] = 10;
-  bytes[12] = 2;
-  bytes[14] = 1;
-  bytes[16] = 24;
-  bytes.insert(bytes.end(), {0xFF, 1, 2, 3});
+  const std::vector<std::uint8_t> bytes = {0, 0, 10, 0, 0, 0,  0, 0,    0, 0, 0,
+                                           0, 2, 0,  1, 0, 24, 0, 0xFF, 1, 2, 3};
   Image image;
   EXPECT_FALSE(DecodeTga(bytes, image));
 }
