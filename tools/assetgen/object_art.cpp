@@ -254,8 +254,21 @@ void WriteObjects(DataFolder& out) {
   put({"foe_spinner", spinner}, Spinner());
 }
 
+// The desktop icon: the cursor over a patch of coloured floor. The game never loads it.
+Canvas Icon() {
+  Canvas c(64, 64, Rgb(0, 0, 0, 0));
+  c.FillRoundRect(0, 0, 64, 64, 12, Rgb(22, 26, 48));
+  c.FillRoundRect(6, 6, 31, 31, 3, Rgb(60, 120, 230));
+  c.FillRoundRect(33, 6, 58, 31, 3, Rgb(60, 120, 230));
+  c.FillRoundRect(6, 33, 31, 58, 3, Rgb(90, 98, 128));
+  c.FillRoundRect(33, 33, 58, 58, 3, Rgb(214, 70, 160));
+  c.Paste(Cursor(), 8, 8);
+  return c;
+}
+
 void WriteCursorAndEffects(DataFolder& out) {
   out.WritePng("GFX/cursor.png", ToKeyed(Cursor(), kWhite, kOutline));
+  out.WritePng("GFX/ICON.png", ToRgb(Icon()));
   out.WritePng("EFFECTS/glow_blue.png", ToRgb(Glow(192, Rgb(40, 90, 200, 0.8f), 3, 1)));
   out.WritePng("EFFECTS/glow_pink.png", ToRgb(Glow(160, Rgb(190, 40, 140, 0.75f), 2, 2)));
   out.WritePng("EFFECTS/glow_teal.png", ToRgb(Glow(224, Rgb(30, 150, 140, 0.65f), 4, 3)));

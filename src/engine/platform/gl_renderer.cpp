@@ -163,11 +163,16 @@ class GlRenderer : public Renderer {
     if (width <= 0 || height <= 0) return 0;
     Flush();
     GLuint texture = NewTexture();
-    // Black where the rectangle leaves the back buffer.
-    std::vector<std::uint8_t> black(static_cast<std::size_t>(width) * height * 3, 0);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, black.data());
     const int left = std::max(x, 0), top = std::max(y, 0);
     const int right = std::min(x + width, width_), bottom = std::min(y + height, height_);
+    if (left == x && top == y && right == x + width && bottom == y + height) {
+      // The whole rectangle is copied below: no need to fill it first (the zoom grabs every frame).
+      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    } else {
+      // Black where the rectangle leaves the back buffer.
+      std::vector<std::uint8_t> black(static_cast<std::size_t>(width) * height * 3, 0);
+      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, black.data());
+    }
     if (left < right && top < bottom) {
       glCopyTexSubImage2D(GL_TEXTURE_2D, 0, left - x, top - y, left, top, right - left, bottom - top);
     }
