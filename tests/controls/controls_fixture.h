@@ -12,36 +12,12 @@
 #include "core/game.h"
 #include "engine/engine.h"
 #include "engine/input.h"
+#include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
 
-struct RecordedText {
-  std::string text;
-  float x = 0;
-  float y = 0;
-  float size = 0;
-  int alpha = 0;
-  float spacing = 0;
-};
-
-class ControlsObserver : public GameObserver {
- public:
-  void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) override {
-    texts.push_back({text, x, y, size, alpha, spacing});
-  }
-  void OnSound(const std::string& name) override { sounds.push_back(name); }
-  void OnControlsPoll() override {
-    ++polls;
-    if (beforePoll) beforePoll(polls);
-  }
-
-  int polls = 0;
-  std::vector<RecordedText> texts;
-  std::vector<std::string> sounds;
-  // Called with the number of the poll about to run, counted from 1.
-  std::function<void(int)> beforePoll;
-};
+using ControlsObserver = RecordingObserver;
 
 class ControlsTest : public ::testing::Test {
  protected:

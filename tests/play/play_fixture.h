@@ -13,35 +13,13 @@
 #include "engine/engine.h"
 #include "engine/recording_renderer.h"
 #include "engine/tga_decoder.h"
+#include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
 
-struct SeenText {
-  std::string text;
-  float x = 0;
-  float y = 0;
-  float size = 0;
-  int alpha = 0;
-  float spacing = 0;
-};
-
-class PlayObserver : public GameObserver {
- public:
-  void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) override {
-    texts.push_back({text, x, y, size, alpha, spacing});
-  }
-  void OnSound(const std::string& name) override { sounds.push_back(name); }
-  void OnTitleWait() override {
-    ++titleWaits;
-    if (beforeTitleWait) beforeTitleWait(titleWaits);
-  }
-
-  std::vector<SeenText> texts;
-  std::vector<std::string> sounds;
-  int titleWaits = 0;
-  std::function<void(int)> beforeTitleWait;
-};
+using SeenText = RecordedText;
+using PlayObserver = RecordingObserver;
 
 inline constexpr const char* kTileSound = "tile.ogg";
 inline constexpr const char* kFixedSound = "fixed.ogg";

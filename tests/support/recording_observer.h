@@ -1,0 +1,46 @@
+// An observer that records the texts drawn and the sounds started, counts the polls
+// of the controls and of the title screen, and can change the input before each.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/game.h"
+
+namespace vorantis::testing {
+
+struct RecordedText {
+  std::string text;
+  float x = 0;
+  float y = 0;
+  float size = 0;
+  int alpha = 0;
+  float spacing = 0;
+};
+
+class RecordingObserver : public GameObserver {
+ public:
+  void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) override {
+    texts.push_back({text, x, y, size, alpha, spacing});
+  }
+  void OnSound(const std::string& name) override { sounds.push_back(name); }
+  void OnControlsPoll() override {
+    ++polls;
+    if (beforePoll) beforePoll(polls);
+  }
+  void OnTitleWait() override {
+    ++titleWaits;
+    if (beforeTitleWait) beforeTitleWait(titleWaits);
+  }
+
+  std::vector<RecordedText> texts;
+  std::vector<std::string> sounds;
+  int polls = 0;
+  int titleWaits = 0;
+  // Called with the number of the poll about to run, counted from 1.
+  std::function<void(int)> beforePoll;
+  std::function<void(int)> beforeTitleWait;
+};
+
+}  // namespace vorantis::testing
