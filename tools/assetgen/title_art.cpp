@@ -21,7 +21,7 @@ struct Palette {
 
 // Whether a labyrinth cell is open; a fixed hash, so the floor is a stable maze.
 bool Open(int u, int v) {
-  std::uint32_t h = static_cast<std::uint32_t>(u * 73856093) ^ static_cast<std::uint32_t>(v * 19349663);
+  std::uint32_t h = static_cast<std::uint32_t>(u) * 73856093u ^ static_cast<std::uint32_t>(v) * 19349663u;
   h ^= h >> 13;
   h *= 0x5bd1e995u;
   h ^= h >> 15;
