@@ -33,5 +33,6 @@ function(vorantis_tests name folder)
   target_link_libraries(${name} PRIVATE ${ARG_UNPARSED_ARGUMENTS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE VORANTIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              VORANTIS_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${ARG_LABEL})
+  # A test that hangs fails after two minutes instead of holding the whole run.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 120)
 endfunction()

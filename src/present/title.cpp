@@ -27,6 +27,16 @@ void DrawTitlePicture(Game& game) {
   screen.PresentFrame();
 }
 
+// START is also the pause button: held on into play it would open the pause dialog at
+// once. A pad that stops answering ends the wait too, rather than hanging on its last state.
+void WaitForStartReleased(Game& game) {
+  InputDevices& input = game.engine.input();
+  for (;;) {
+    if (game.observer) game.observer->OnTitleWait();
+    if (input.PollGamepad() == 0 || input.GamepadButton(kStartButton) == 0) return;
+  }
+}
+
 // Polls without pause or window messages: the picture stays until the input comes.
 void WaitForStart(Game& game) {
   InputDevices& input = game.engine.input();
@@ -34,7 +44,10 @@ void WaitForStart(Game& game) {
     if (game.observer) game.observer->OnTitleWait();
     if (game.gamepadPresent == 1) {
       input.PollGamepad();
-      if (input.GamepadButton(kStartButton) != 0) return;
+      if (input.GamepadButton(kStartButton) != 0) {
+        WaitForStartReleased(game);
+        return;
+      }
     } else {
       input.PollKeyboard();
       if (input.KeyIsDown(key::kAny) != 0) return;

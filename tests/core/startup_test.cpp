@@ -6,6 +6,7 @@
 
 #include "core/program_end.h"
 #include "engine/files.h"
+#include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis {
@@ -112,9 +113,19 @@ TEST_F(InFolder, GamepadAttachedAtStartSelectsIt) {
   folder_.Write("base.txt", Lines({"x", "8", "6", "x", "x"}));
   TestGame t;
   t.input->padAttached = true;
-  t.input->SetButton(10, true);  // leaves the title screen
+  // START pressed on the title screen, then let go.
+  struct LetGoOfStart : testing::RecordingObserver {
+    void OnTitleWait() override {
+      RecordingObserver::OnTitleWait();
+      input->SetButton(10, titleWaits == 1);
+    }
+    ScriptedInput* input = nullptr;
+  } observer;
+  observer.input = t.input;
+  t.game->observer = &observer;
   StartUp(*t.game);
   EXPECT_EQ(t.game->gamepadPresent, 1);
+  EXPECT_EQ(observer.titleWaits, 2);
 }
 
 // The rebuild rule of the main loop, on a game whose level was just built.

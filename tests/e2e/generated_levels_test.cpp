@@ -159,13 +159,14 @@ TEST_F(GeneratedLevels, PageKeysRebuildOnRelease) {
 }
 
 TEST_F(GeneratedLevels, GamepadPauseRestartsAndQuitEndsTheGame) {
-  // START still held when play begins opens the pause dialog; B (button 3) restarts level 1,
-  // which the main loop now builds as it builds every later level (9 by 11, a corridor down).
-  std::string script = Tap(0, "PAD10") + Tap(2, "PAD3");
-  script += Tap(5, "PAD_DOWN", 2);
-  script += Tap(8, "PAD9") + Tap(10, "PAD1");    // quit dialog, X: go on
-  script += Tap(12, "PAD10") + Tap(14, "PAD1");  // pause dialog, X: go on
-  ReplayResult run = Play(script, 17, "--gamepad");
+  // The title waits for START to be let go (pass 1); START in play opens the pause dialog and
+  // B (button 3) restarts level 1, which the main loop now builds as it builds every later level
+  // (9 by 11, a corridor down).
+  std::string script = Tap(0, "PAD10") + Tap(2, "PAD10") + Tap(4, "PAD3");
+  script += Tap(7, "PAD_DOWN", 2);
+  script += Tap(10, "PAD9") + Tap(12, "PAD1");   // quit dialog, X: go on
+  script += Tap(14, "PAD10") + Tap(16, "PAD1");  // pause dialog, X: go on
+  ReplayResult run = Play(script, 19, "--gamepad");
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_EQ(run.EndKind(), "running");
   EXPECT_EQ(run.FramesShowing("  MAP 1| ").size(), kIntroFrames);
@@ -175,7 +176,7 @@ TEST_F(GeneratedLevels, GamepadPauseRestartsAndQuitEndsTheGame) {
   EXPECT_EQ(run.Count("levelHeight"), 11);
   EXPECT_EQ(run.Tile(1, 3), "LAB_BLUE_FLOOR");
 
-  ReplayResult quit = Play(script + Tap(18, "PAD9") + Tap(20, "PAD3"), 200, "--gamepad");
+  ReplayResult quit = Play(script + Tap(20, "PAD9") + Tap(22, "PAD3"), 200, "--gamepad");
   ASSERT_EQ(quit.exitCode, 0) << quit.errors;
   EXPECT_EQ(quit.EndKind(), "ended");
   EXPECT_EQ(quit.FramesShowing("  GAME OVER |").size(), 80u);

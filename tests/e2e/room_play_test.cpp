@@ -220,14 +220,15 @@ TEST_F(RoomPlay, PageKeysChangeOnlyTheLevelNumberWithALevelFile) {
 }
 
 TEST_F(RoomPlay, GamepadWalksBombsAndAnswersTheQuitDialog) {
-  // START still held when play begins opens the pause dialog at once; X (button 1) closes it.
-  std::string script = Tap(0, "PAD10") + Tap(2, "PAD1");
-  script += Tap(4, "PAD_RIGHT");
-  script += Tap(5, "PAD_DOWN") + Tap(5, "PAD_LEFT");  // diagonal: the vertical direction wins
-  script += Tap(6, "PAD_LEFT", 2) + Tap(9, "PAD_UP", 2);
-  script += Tap(12, "PAD2");                    // bomb
-  script += Tap(14, "PAD9") + Tap(16, "PAD1");  // quit dialog, X: go on
-  script += Tap(18, "PAD9") + Tap(20, "PAD3");  // quit dialog, B: game over
+  // START leaves the title once let go (pass 1); START in play opens the pause dialog and X
+  // (button 1) closes it.
+  std::string script = Tap(0, "PAD10") + Tap(2, "PAD10") + Tap(4, "PAD1");
+  script += Tap(6, "PAD_RIGHT");
+  script += Tap(7, "PAD_DOWN") + Tap(7, "PAD_LEFT");  // diagonal: the vertical direction wins
+  script += Tap(8, "PAD_LEFT", 2) + Tap(11, "PAD_UP", 2);
+  script += Tap(14, "PAD2");                    // bomb
+  script += Tap(16, "PAD9") + Tap(18, "PAD1");  // quit dialog, X: go on
+  script += Tap(20, "PAD9") + Tap(22, "PAD3");  // quit dialog, B: game over
   ReplayResult run = Play(script, 200, "", "--gamepad");
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   EXPECT_TRUE(run.Showed("  GAME PAUSED |"));

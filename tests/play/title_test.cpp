@@ -58,9 +58,12 @@ TEST_F(TitleTest, WithAGamepadOnlyStartEndsTheWait) {
   game.gamepadPresent = 1;
   observer.beforeTitleWait = [this](int wait) {
     if (wait == 5) tg.input->SetButton(10, true);
+    if (wait == 8) tg.input->SetButton(10, false);
   };
   ShowTitleScreen(game);
-  EXPECT_EQ(observer.titleWaits, 5);  // the held keyboard key counted for nothing
+  // The held keyboard key counted for nothing, and START (also the pause button) must be let go
+  // before play begins.
+  EXPECT_EQ(observer.titleWaits, 8);
 }
 
 TEST_F(TitleTest, WithoutAGamepadTheWaitEndsOnTheFirstKey) {

@@ -187,10 +187,12 @@ TEST_F(ReplayTool, TitleWaitUsesUpPassesUntilTheKeyComes) {
   EXPECT_NE(never.state.find(R"({"end":{"kind":"running"},"passes":6,)"), std::string::npos) << never.state;
   EXPECT_NE(never.state.find(R"("level":[])"), std::string::npos) << never.state;
 
-  // With a pad attached only START (button 10) ends the wait.
+  // With a pad attached only START (button 10) ends the wait, once it is let go.
   ToolRun keyOnPad = Run(data, "--passes 4 --gamepad", "0 +SPACE\n");
   EXPECT_NE(keyOnPad.state.find(R"("level":[])"), std::string::npos) << keyOnPad.state;
-  ToolRun startOnPad = Run(kFixtures + "tiny_level", "--passes 4 --gamepad", "0 +PAD10\n");
+  ToolRun startHeld = Run(kFixtures + "tiny_level", "--passes 4 --gamepad", "0 +PAD10\n");
+  EXPECT_NE(startHeld.state.find(R"("level":[])"), std::string::npos) << startHeld.state;
+  ToolRun startOnPad = Run(kFixtures + "tiny_level", "--passes 4 --gamepad", "0 +PAD10\n1 -PAD10\n");
   EXPECT_NE(startOnPad.state.find(R"("level":[["255255255","255255255","255255255"],)"
                                   R"(["255255255","00255","255255255"],)"),
             std::string::npos)
