@@ -4,20 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "controls/controls.h"
-#include "core/game.h"
-#include "engine/engine.h"
 #include "engine/input.h"
 #include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
-
-using ControlsObserver = RecordingObserver;
 
 class ControlsTest : public ::testing::Test {
  protected:
@@ -28,20 +23,17 @@ class ControlsTest : public ::testing::Test {
     game.settings.RESOLUTION = kTile;
     game.settings.cursorDelay = 0;
     game.settings.DEFTILESOUND = "step.ogg";
-    SoundAsset step;
-    step.name = "step.ogg";
-    step.loaded = 1;
-    game.soundEffects.push_back(step);
+    game.soundEffects.push_back({"", "step.ogg", 0, 0, 1});
     MakeFloor(20, 20);
   }
 
-  // Columns and rows 0..lastColumn and 0..lastRow, all open "LAB_FLOOR".
-  void MakeFloor(int lastColumn, int lastRow) {
+  // Columns and rows 0..last, all of the code given.
+  void MakeFloor(int lastColumn, int lastRow, const std::string& code = "LAB_FLOOR") {
     game.matrix.Create(lastColumn, lastRow);
     game.level.levelWidth = lastColumn;
     game.level.levelHeight = lastRow;
     for (int c = 0; c <= lastColumn; ++c)
-      for (int r = 0; r <= lastRow; ++r) SetField(c, r, "LAB_FLOOR", 0);
+      for (int r = 0; r <= lastRow; ++r) SetField(c, r, code, 0);
   }
   void SetField(int column, int row, const std::string& code, int collision) {
     MatrixField& field = game.matrix.At(column, row);
@@ -49,17 +41,14 @@ class ControlsTest : public ::testing::Test {
     field.useCollision = static_cast<std::int8_t>(collision);
   }
   // Puts the cursor on the field (column, row) of the screen, view origin unchanged.
-  void PlaceCursorOnScreenField(int column, int row) {
+  void PlaceCursor(int column, int row) {
     game.cursor.x = column * kTile;
     game.cursor.y = row * kTile;
   }
-  void UseGamepad() {
-    input.padAttached = true;
-    tg.engine->input().StartGamepad();
-    game.gamepadPresent = 1;
+  void Hold(std::vector<int> keys) {
+    input.keyboard = {};
+    for (int k : keys) input.SetKey(k, true);
   }
-  void Hold(int keyCode) { input.SetKey(keyCode, true); }
-  void Release(int keyCode) { input.SetKey(keyCode, false); }
   void Polls(int count) {
     for (int i = 0; i < count; ++i) PollControls(game);
   }
@@ -67,7 +56,7 @@ class ControlsTest : public ::testing::Test {
   TestGame tg;
   Game& game;
   ScriptedInput& input;
-  ControlsObserver observer;
+  RecordingObserver observer;
 };
 
 }  // namespace vorantis::testing

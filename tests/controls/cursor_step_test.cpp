@@ -6,125 +6,69 @@ namespace vorantis::testing {
 namespace {
 
 // The screen is 800 x 600: its middle is x 400, y 300; fields are 32 pixels.
-class CursorStepTest : public ControlsTest {
- protected:
-  int SoundsPlayed() const { return static_cast<int>(observer.sounds.size()); }
-};
+using CursorStepTest = ControlsTest;
 
-TEST_F(CursorStepTest, ABlockingFieldStopsTheStepWithoutASound) {
-  PlaceCursorOnScreenField(3, 3);
+TEST_F(CursorStepTest, BlockingFieldsStopTheStepSilentlyAndOpenStepsSound) {
+  PlaceCursor(3, 3);
   SetField(4, 3, "LAB_BUSH", 1);
   SetField(3, 2, "LAB_ROCK", 2);
   StepCursor(game, control::kRight);
   StepCursor(game, control::kUp);
-  EXPECT_EQ(game.cursor.x, 3 * kTile);
-  EXPECT_EQ(game.cursor.y, 3 * kTile);
-  EXPECT_EQ(game.cursor.heading, heading::kNone);
-  EXPECT_EQ(SoundsPlayed(), 0);
+  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(3 * kTile, 3 * kTile));
+  EXPECT_TRUE(observer.sounds.empty());
 
+  // At origin 0 a left step sets the origin to 1 and moves the cursor: it stays on field
+  // (3, 3), the picture shifts, and the bush still blocks.
   StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.cursor.x, 2 * kTile);
-  EXPECT_EQ(game.cursor.heading, heading::kNone) << "the heading lasts only for the step";
-}
-
-TEST_F(CursorStepTest, TheTargetFollowsTheCursorAfterEachStep) {
-  game.play.originColumn = 1;
-  game.play.originRow = 1;
-  PlaceCursorOnScreenField(1, 2);  // field (2, 3)
-  SetField(3, 2, "LAB_WALL", 1);
-  StepCursor(game, control::kUp);
-  StepCursor(game, control::kRight);
-  EXPECT_EQ(game.cursor.x, 1 * kTile) << "the wall beside the new field blocks";
-  StepCursor(game, control::kDown);
-  StepCursor(game, control::kRight);
-  const FieldPosition at = CursorField(game);
-  EXPECT_EQ(at.column, 3);
-  EXPECT_EQ(at.row, 3);
-}
-
-TEST_F(CursorStepTest, FieldsOutsideTheMatrixBlock) {
-  PlaceCursorOnScreenField(0, 0);
-  StepCursor(game, control::kLeft);
-  StepCursor(game, control::kUp);
-  EXPECT_EQ(game.cursor.x, 0);
-  EXPECT_EQ(game.play.originColumn, 0);
-  EXPECT_EQ(game.play.originRow, 0);
-
-  MakeFloor(2, 2);
-  PlaceCursorOnScreenField(2, 2);
-  StepCursor(game, control::kRight);
-  StepCursor(game, control::kDown);
-  EXPECT_EQ(game.cursor.x, 2 * kTile);
-  EXPECT_EQ(game.cursor.y, 2 * kTile);
-}
-
-TEST_F(CursorStepTest, EveryOpenStepPlaysTheTileSoundAlsoWhenItScrolls) {
-  PlaceCursorOnScreenField(3, 3);
-  StepCursor(game, control::kDown);
-  game.cursor.x = 400;
-  StepCursor(game, control::kRight);
   EXPECT_EQ(game.play.originColumn, 1);
+  EXPECT_EQ(game.cursor.x, 2 * kTile);
+  StepCursor(game, control::kRight);
+  EXPECT_EQ(game.cursor.x, 2 * kTile);
+  game.cursor.x = 400;
+  StepCursor(game, control::kRight);  // scrolls instead, and sounds all the same
+  EXPECT_EQ(game.play.originColumn, 2);
   EXPECT_EQ(observer.sounds, (std::vector<std::string>{"step.ogg", "step.ogg"}));
+}
+
+TEST_F(CursorStepTest, FieldsOutsideTheMatrixAndTileSizesOfZeroBlock) {
+  StepCursor(game, control::kLeft);
+  StepCursor(game, control::kUp);
+  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(0.f, 0.f));
+  EXPECT_EQ(std::make_pair(game.play.originColumn, game.play.originRow), std::make_pair(0.f, 0.f));
+  game.settings.RESOLUTION = 0;
+  EXPECT_FALSE(CursorField(game).valid);
+  StepCursor(game, control::kRight);
+  EXPECT_EQ(game.cursor.x, 0);
 }
 
 TEST_F(CursorStepTest, TileSizesAbove127StepByTheWholeTile) {
   game.settings.RESOLUTION = 160;
-  game.cursor.x = 0;
-  game.cursor.y = 0;
   StepCursor(game, control::kRight);
   StepCursor(game, control::kDown);
-  EXPECT_EQ(game.cursor.x, 160);
-  EXPECT_EQ(game.cursor.y, 160);
+  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(160.f, 160.f));
   StepCursor(game, control::kLeft);
   EXPECT_EQ(game.cursor.x, 0);
-  EXPECT_EQ(game.play.originColumn, 1) << "left of the middle the view scrolls";
 }
 
-TEST_F(CursorStepTest, RightAndDownScrollOncePastTheMiddle) {
+TEST_F(CursorStepTest, ScrollingAtTheMiddleOfTheScreen) {
   game.cursor.x = 384;  // 384 + 32 passes 400
   game.cursor.y = 256;  // 256 + 32 stays at or before 300
   StepCursor(game, control::kRight);
   EXPECT_EQ(game.cursor.x, 384);
   EXPECT_EQ(game.play.originColumn, 1);
   StepCursor(game, control::kDown);
-  EXPECT_EQ(game.cursor.y, 288);
-  EXPECT_EQ(game.play.originRow, 0);
   StepCursor(game, control::kDown);
   EXPECT_EQ(game.cursor.y, 288);
   EXPECT_EQ(game.play.originRow, 1);
-}
 
-TEST_F(CursorStepTest, LeftAtOriginZeroOrOneMovesTheCursorAndKeepsTheOriginAtOne) {
-  PlaceCursorOnScreenField(5, 5);
-  StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.play.originColumn, 1);
-  EXPECT_EQ(game.cursor.x, 4 * kTile);
-  const FieldPosition after = CursorField(game);
-  EXPECT_EQ(after.column, 5) << "the picture shifts under a cursor that stays on its field";
-
-  StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.play.originColumn, 1);
-  EXPECT_EQ(game.cursor.x, 3 * kTile);
-
-  game.play.originColumn = 3;
-  StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.play.originColumn, 2);
-  EXPECT_EQ(game.cursor.x, 3 * kTile);
-}
-
-TEST_F(CursorStepTest, UpAtOriginZeroOrOneMovesTheCursorAndKeepsTheOriginAtOne) {
-  PlaceCursorOnScreenField(5, 5);
+  // Up and left at origin 1 keep the origin at 1 and move the cursor.
   StepCursor(game, control::kUp);
-  EXPECT_EQ(game.play.originRow, 1);
-  EXPECT_EQ(game.cursor.y, 4 * kTile);
-  StepCursor(game, control::kUp);
-  EXPECT_EQ(game.play.originRow, 1);
-  EXPECT_EQ(game.cursor.y, 3 * kTile);
-}
+  StepCursor(game, control::kLeft);
+  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(352.f, 256.f));
+  EXPECT_EQ(std::make_pair(game.play.originColumn, game.play.originRow), std::make_pair(1.f, 1.f));
 
-TEST_F(CursorStepTest, TheMiddleCountsRightForLeftStepsButNotDownForUpSteps) {
-  game.play.originColumn = 4;
-  game.play.originRow = 4;
+  // The middle counts as the right half for left steps, but not as the lower half for up steps.
+  game.play.originColumn = game.play.originRow = 4;
   game.cursor.x = 400;
   game.cursor.y = 300;
   StepCursor(game, control::kLeft);
@@ -133,13 +77,6 @@ TEST_F(CursorStepTest, TheMiddleCountsRightForLeftStepsButNotDownForUpSteps) {
   StepCursor(game, control::kUp);
   EXPECT_EQ(game.cursor.y, 300);
   EXPECT_EQ(game.play.originRow, 3);
-}
-
-TEST_F(CursorStepTest, NoTileSizeMeansNoField) {
-  game.settings.RESOLUTION = 0;
-  EXPECT_FALSE(CursorField(game).valid);
-  StepCursor(game, control::kRight);
-  EXPECT_EQ(game.cursor.x, 0);
 }
 
 }  // namespace

@@ -21,17 +21,9 @@ TEST(Random, KnownSequencesAfterSeeding) {
   EXPECT_EQ(Draw(random, 5, 99), (std::vector<int>{72, 18, 60, 91, 0}));
 }
 
-TEST(Random, SeedingFillsStateAndAnswersLastLowWord) {
+TEST(Random, SeedingAnswersTheLastLowWord) {
   Random random;
   EXPECT_EQ(random.SeedRandom(0), 863414756u);
-  // The fill is overwritten by the warm-up, so check it on a fresh fill of its own.
-  std::uint32_t x = 0;
-  x = x * 2891336453u + 1u;
-  EXPECT_EQ(x, 1u);
-  x = x * 2891336453u + 1u;
-  EXPECT_EQ(x, 2891336454u);
-  x = x * 2891336453u + 1u;
-  EXPECT_EQ(x, 3786291487u);
 }
 
 TEST(Random, SeedingTwiceLikeTheFirstLevel) {
@@ -59,14 +51,6 @@ TEST(Random, FirstDrawSeedsFromTheTickCount) {
   Random seeded;
   seeded.SeedRandom(1);
   EXPECT_EQ(fromTicks.RandomUpTo(99), seeded.RandomUpTo(99));
-}
-
-TEST(Random, SameSeedSameSequence) {
-  Random a;
-  Random b;
-  a.SeedRandom(-123456);
-  b.SeedRandom(-123456);
-  EXPECT_EQ(Draw(a, 100, 2147483647), Draw(b, 100, 2147483647));
 }
 
 }  // namespace

@@ -23,59 +23,42 @@ class SettingsFile : public ::testing::Test {
   Random random_;
 };
 
-TEST_F(SettingsFile, OnePairChangesOneSetting) {
-  Settings s = Read(Lines({"MULTITASK", "5"}));
-  Settings defaults;
-  EXPECT_EQ(s.MULTITASK, 5);
-  EXPECT_EQ(s.EGFXMAX, defaults.EGFXMAX);
-  EXPECT_EQ(s.GAMEMODE, "DEFAULT");
-  EXPECT_FLOAT_EQ(s.RESOLUTION, -1.0f);
-  EXPECT_EQ(s.MAPSIZE, 1);
-  EXPECT_EQ(s.WORLDREFRESH, 60);
-  EXPECT_EQ(s.SMOOTH, 1);
-  EXPECT_EQ(s.cursorDelay, 0);
+TEST_F(SettingsFile, PairingIsByLineAndKeysMatchExactly) {
+  Settings one = Read(Lines({"MULTITASK", "5"}));
+  EXPECT_EQ(one.MULTITASK, 5);
+  EXPECT_EQ(one.EGFXMAX, 50);
+  EXPECT_EQ(one.GAMEMODE, "DEFAULT");
+  EXPECT_FLOAT_EQ(one.RESOLUTION, -1.0f);
+  EXPECT_EQ(one.MAPSIZE, 1);
+  // A blank line turns the following value into a key.
+  Settings shifted = Read(Lines({"APPNAME", "A title", "", "MULTITASK", "5"}));
+  EXPECT_EQ(shifted.APPNAME, "A title");
+  EXPECT_EQ(shifted.MULTITASK, 0);
+  EXPECT_EQ(Read(Lines({"multitask", "5", "MULTITASK ", "6"})).MULTITASK, 0);
+  EXPECT_EQ(Read(Lines({"LABSWITCH", "3", "LABSWITCH", "9"})).LABSWITCH, 9);
+  // A last key line gets the empty value; "MULTITASK" as a number has no digits.
+  EXPECT_EQ(Read("APPNAME\r\nGame\r\nEGFXMAX\r\nMULTITASK").EGFXMAX, 0);
+  EXPECT_EQ(Read("EGFXMAX\r\n7\r\nAPPNAME").APPNAME, "");
 }
 
-TEST_F(SettingsFile, BlankLineTurnsValuesIntoKeys) {
-  Settings s = Read(Lines({"APPNAME", "A title", "", "MULTITASK", "5"}));
-  EXPECT_EQ(s.APPNAME, "A title");
-  EXPECT_EQ(s.MULTITASK, 0);
-}
+TEST_F(SettingsFile, SpecialRules) {
+  const struct {
+    const char* value;
+    int mapSize;
+  } mapSizes[] = {{"5000", 1024}, {"-3", 32}, {"big", 0}, {"64", 64}};
+  for (const auto& c : mapSizes) EXPECT_EQ(Read(Lines({"MAPSIZE", c.value})).MAPSIZE, c.mapSize) << c.value;
 
-TEST_F(SettingsFile, KeysMatchExactly) {
-  Settings s = Read(Lines({"multitask", "5", "MULTITASK ", "6", " MULTITASK", "7"}));
-  EXPECT_EQ(s.MULTITASK, 0);
-}
-
-TEST_F(SettingsFile, MapSizeLimits) {
-  EXPECT_EQ(Read(Lines({"MAPSIZE", "5000"})).MAPSIZE, 1024);
-  EXPECT_EQ(Read(Lines({"MAPSIZE", "-3"})).MAPSIZE, 32);
-  EXPECT_EQ(Read(Lines({"MAPSIZE", "big"})).MAPSIZE, 0);
-  EXPECT_EQ(Read(Lines({"MAPSIZE", "64"})).MAPSIZE, 64);
-}
-
-TEST_F(SettingsFile, CursorSpeedIsClampedAndDerivesTheDelay) {
   Settings fast = Read(Lines({"CURSORSPEED", "300"}));
   EXPECT_EQ(fast.CURSORSPEED, 255);
   EXPECT_EQ(fast.cursorDelay, 0);
   Settings slow = Read(Lines({"CURSORSPEED", "-5"}));
   EXPECT_EQ(slow.CURSORSPEED, 0);
   EXPECT_EQ(slow.cursorDelay, 255);
-  EXPECT_EQ(Read(Lines({"CURSORSPEED", "250"})).cursorDelay, 5);
-}
 
-TEST_F(SettingsFile, FlagsKeepTheirLowBits) {
   EXPECT_EQ(Read(Lines({"USESELFCREATEBASE", "257"})).USESELFCREATEBASE, 1);
   EXPECT_EQ(Read(Lines({"USESELFCREATEBASE", "2"})).USESELFCREATEBASE, 2);
-}
-
-TEST_F(SettingsFile, WindowModeSharesTheDrawingSwitch) {
   EXPECT_EQ(Read(Lines({"USESPRITE3D", "1", "WINDOWMODE", "0"})).USESPRITE3D, 0);
   EXPECT_EQ(Read(Lines({"WINDOWMODE", "0", "USESPRITE3D", "1"})).USESPRITE3D, 1);
-}
-
-TEST_F(SettingsFile, ResolutionReadsTheLeadingNumber) {
-  EXPECT_FLOAT_EQ(Read(Lines({"RESOLUTION", "32"})).RESOLUTION, 32.0f);
   EXPECT_FLOAT_EQ(Read(Lines({"RESOLUTION", "32x32"})).RESOLUTION, 32.0f);
 }
 
@@ -86,18 +69,6 @@ TEST_F(SettingsFile, PathKeysArePrefixedTextKeysAreNot) {
   EXPECT_EQ(s.TOPOGFX, "C:\\GAME\\D:\\GFX\\");
 }
 
-TEST_F(SettingsFile, FinalKeyLineGetsAnEmptyValue) {
-  Settings s = Read("APPNAME\r\nGame\r\nEGFXMAX\r\nMULTITASK");
-  EXPECT_EQ(s.EGFXMAX, 0);  // "MULTITASK" is EGFXMAX's value: no digits read as 0
-  Settings t = Read("EGFXMAX\r\n7\r\nAPPNAME");
-  EXPECT_EQ(t.EGFXMAX, 7);
-  EXPECT_EQ(t.APPNAME, "");
-}
-
-TEST_F(SettingsFile, LaterOccurrenceWins) {
-  EXPECT_EQ(Read(Lines({"LABSWITCH", "3", "LABSWITCH", "9"})).LABSWITCH, 9);
-}
-
 TEST_F(SettingsFile, WorldRandomReseedsAtOnce) {
   Read(Lines({"WORLDRANDOM", "1"}));
   Random expected;
@@ -105,20 +76,15 @@ TEST_F(SettingsFile, WorldRandomReseedsAtOnce) {
   EXPECT_EQ(random_.RandomUpTo(99), expected.RandomUpTo(99));
 }
 
-TEST(SettingsFileMissing, ReadingAMissingFileFails) {
+TEST(SettingsList, EveryKeyInTableOrderAndMissingFileFails) {
   Settings s;
   Random r;
   EXPECT_FALSE(ReadSettingsFile(s, r, "", "\\nowhere\\at\\all\\ini.txt"));
-}
-
-TEST(SettingsList, EveryKeyInTableOrder) {
-  Settings s;
   auto list = ListSettings(s);
   ASSERT_EQ(list.size(), 56u);  // 55 keys and cursorDelay
   EXPECT_EQ(list.front().key, "SOUNDFXPATH");
   EXPECT_EQ(list[6].key, "WINDOWMODE");
   EXPECT_EQ(list[54].key, "USESCALER");
-  EXPECT_EQ(list[55].key, "cursorDelay");
   EXPECT_EQ(std::get<std::string>(list[47].value), "DEFAULT");
 }
 

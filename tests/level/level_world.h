@@ -4,87 +4,80 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+#include <utility>
 
-#include "core/game.h"
-#include "engine/engine.h"
-#include "engine/headless.h"
-#include "engine/scripted_input.h"
 #include "engine/silent_sound_device.h"
 #include "engine/tga_decoder.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
 
-inline void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 255);
+// Each value written little-endian in the given number of bytes.
+inline std::string LittleEndian(std::initializer_list<std::pair<std::int64_t, int>> fields) {
+  std::string out;
+  for (auto [value, bytes] : fields)
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 255);
+  return out;
 }
 
 // An uncompressed 24-bit true-colour picture of one colour.
 inline std::string TgaPicture(int width, int height) {
-  std::string out(2, '\0');
-  out += '\2';
-  out += std::string(9, '\0');
-  PutLittleEndian(out, static_cast<std::uint32_t>(width), 2);
-  PutLittleEndian(out, static_cast<std::uint32_t>(height), 2);
-  out += '\x18';
-  out += '\x20';
-  for (int i = 0; i < width * height; ++i) out += "\x40\x80\xC0";
-  return out;
+  return std::string(2, '\0') + '\2' + std::string(9, '\0') +
+         LittleEndian({{width, 2}, {height, 2}, {0x2018, 2}}) +
+         std::string(static_cast<std::size_t>(width * height * 3), '\x80');
 }
 
 // A short mono 16-bit PCM sound.
 inline std::string WavSound() {
-  const std::uint32_t samples = 64;
-  std::string out = "RIFF";
-  PutLittleEndian(out, 36 + samples * 2, 4);
-  out += "WAVEfmt ";
-  PutLittleEndian(out, 16, 4);
-  PutLittleEndian(out, 1, 2);
-  PutLittleEndian(out, 1, 2);
-  PutLittleEndian(out, 8000, 4);
-  PutLittleEndian(out, 16000, 4);
-  PutLittleEndian(out, 2, 2);
-  PutLittleEndian(out, 16, 2);
-  out += "data";
-  PutLittleEndian(out, samples * 2, 4);
-  out += std::string(samples * 2, '\x10');
-  return out;
+  return "RIFF" + LittleEndian({{36 + 128, 4}}) + "WAVEfmt " +
+         LittleEndian({{16, 4}, {1, 2}, {1, 2}, {8000, 4}, {16000, 4}, {2, 2}, {16, 2}}) + "data" +
+         LittleEndian({{128, 4}}) + std::string(128, '\x10');
 }
+
+// The codes the builders write; a LevelWorld with plain tiles gives each its own graphic.
+inline constexpr const char* kLabyrinthCodes[] = {"LAB_WALL",    "LAB_FLOOR",  "LAB_GREEN",   "LAB_WATER",
+                                                  "LAB_WALL_E",  "LAB_WALL_S", "LAB_GREEN_E", "LAB_GREEN_S",
+                                                  "LAB_WATER_E", "LAB_WATER_S"};
 
 class LevelWorld {
  public:
-  explicit LevelWorld(int screenWidth = 640, int screenHeight = 480) {
+  explicit LevelWorld(bool plainTiles = false) {
     Backends b;
-    b.display = std::make_unique<HeadlessDisplay>(screenWidth, screenHeight);
+    b.display = std::make_unique<HeadlessDisplay>(640, 480);
     b.clock = std::make_unique<VirtualClock>();
     b.input = std::make_unique<ScriptedInput>();
     b.openSound = [] { return std::make_unique<SilentSoundDevice>(); };
     engine = std::make_unique<Engine>(std::move(b));
     game = std::make_unique<Game>(*engine);
-    game->screenWidth = static_cast<float>(screenWidth);
-    game->screenHeight = static_cast<float>(screenHeight);
+    game->screenWidth = 640;
+    game->screenHeight = 480;
     Screen& screen = engine->screen();
     screen.RegisterImageDecoder(DecodeTga);
-    screen.CreateGameWindow(-1, 0, 0, screenWidth, screenHeight, 0, "");
-    screen.OpenScreenInWindow(1, 0, 0, screenWidth, screenHeight, 1, 0, 0);
+    screen.CreateGameWindow(-1, 0, 0, 640, 480, 0, "");
+    screen.OpenScreenInWindow(1, 0, 0, 640, 480, 1, 0, 0);
     engine->sounds().StartSoundSystem();
 
     Settings& s = game->settings;
-    s.RGBCODEPATH = folder.GamePath() + "codes\\";
+    for (auto [key, folderName] : {std::pair{&s.RGBCODEPATH, "codes\\"},
+                                   {&s.TOPOGFX, "topo\\"},
+                                   {&s.WORLDGFX, "world\\"},
+                                   {&s.SOUNDFXPATH, "sfx\\"},
+                                   {&s.INGAMEMUSIC, "music\\"},
+                                   {&s.EGFXPATH, "effects\\"},
+                                   {&s.CURSOR, "cursor.tga"},
+                                   {&s.APPENTRY, "maps\\"}})
+      *key = folder.GamePath() + folderName;
     s.APPSTART = "lab";
-    s.TOPOGFX = folder.GamePath() + "topo\\";
-    s.WORLDGFX = folder.GamePath() + "world\\";
     s.GFXCODEC = ".tga";
-    s.SOUNDFXPATH = folder.GamePath() + "sfx\\";
-    s.INGAMEMUSIC = folder.GamePath() + "music\\";
-    s.EGFXPATH = folder.GamePath() + "effects\\";
-    s.CURSOR = folder.GamePath() + "cursor.tga";
-    s.APPENTRY = folder.GamePath() + "maps\\";
     s.RESOLUTION = 32;
     s.MAXFOE = 10;
     folder.Write("cursor.tga", TgaPicture(4, 4));
     game->matrix.Create(512, 512);
+    if (!plainTiles) return;
+    for (const char* code : kLabyrinthCodes) {
+      Tile(code, {"GFXNAME", std::string(code) + ".tga"});
+      TileGraphic(std::string(code) + ".tga");
+    }
   }
 
   // A tile definition file for the code, one key and value line per pair.
@@ -99,14 +92,6 @@ class LevelWorld {
               int height = 8) const {
     folder.Write("world/" + stem + ".tga", TgaPicture(width, height));
     folder.Write("world/" + stem + ".dll", Lines(lines));
-  }
-  // The plain labyrinth codes, each with its own graphic and no objects.
-  void PlainLabyrinthTiles() const {
-    for (const char* code : {"LAB_WALL", "LAB_FLOOR", "LAB_GREEN", "LAB_WATER", "LAB_WALL_E", "LAB_WALL_S",
-                             "LAB_GREEN_E", "LAB_GREEN_S", "LAB_WATER_E", "LAB_WATER_S"}) {
-      Tile(code, {"GFXNAME", std::string(code) + ".tga"});
-      TileGraphic(std::string(code) + ".tga");
-    }
   }
   const MatrixField& Field(int column, int row) const { return game->matrix.At(column, row); }
   std::string Code(int column, int row) const { return Str(Field(column, row).tileCode); }

@@ -1,67 +1,106 @@
+// Catalogues, object definitions and the tiles a definition file describes.
 #include <gtest/gtest.h>
+
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "level/object_definitions.h"
 #include "level/tiles.h"
 #include "level_world.h"
 #include "present/catalogues.h"
+#include "support/recording_observer.h"
 
 namespace vorantis::testing {
 namespace {
 
 class TilesTest : public ::testing::Test {
  protected:
-  Game& game() { return *world.game; }
-  void Place(const std::string& code, int column = 3, int row = 4) { PlaceTile(game(), column, row, code); }
+  void Place(const std::string& code, int column = 3, int row = 4) { PlaceTile(game, column, row, code); }
   LevelWorld world;
+  Game& game = *world.game;
 };
 
-TEST_F(TilesTest, DefinitionKeysSetTheFieldAndUnknownOnesAreSkipped) {
-  world.Tile("ROCK", {"GFXNAME", "rock.tga", "VALUE1", " 12x", "RANDOMSEED", "-7", "USECOLLISION", "257",
-                      "TRANSPARENCY", "55", "SOMETHING", "ELSE", "USEENEMY", "1", "USEDIRECTION", "LEFT",
-                      "INTERNALNAME", "stone"});
-  Place("ROCK");
-  const MatrixField& f = world.Field(3, 4);
-  EXPECT_EQ(Str(f.tileCode), "ROCK");
-  EXPECT_EQ(Str(f.gfxName), "rock.tga");
-  EXPECT_EQ(f.value1, 12);
-  EXPECT_EQ(f.randomSeed, -7);
-  EXPECT_EQ(f.useCollision, 1);
-  EXPECT_EQ(f.transparency, 55);
-  EXPECT_EQ(f.opacity, 200);
-  EXPECT_EQ(f.useEnemy, 1);
-  EXPECT_EQ(f.heading, heading::kLeft);
-  EXPECT_EQ(f.objectCollision, 0);  // spawning follows the definition
+TEST_F(TilesTest, SoundsPlayByExactNameOnlyWhenLoadedAndMusicIsOnlyListed) {
+  RecordingObserver log;
+  game.observer = &log;
+  PlaySoundByName(game, "beep.ogg");  // empty catalogue
+  world.folder.Write("sfx/beep.ogg", WavSound());
+  world.folder.Write("sfx/broken.ogg", "not a sound");
+  LoadSoundEffects(game);
+  ASSERT_EQ(game.soundEffects.size(), 2u);
+  for (const char* name : {"Beep.ogg", "broken.ogg", "beep.ogg"}) PlaySoundByName(game, name);
+  EXPECT_EQ(log.sounds, std::vector<std::string>{"beep.ogg"});
+  world.folder.Write("music/one.ogg", WavSound());
+  LoadMusicTracks(game);
+  ASSERT_EQ(game.musicTracks.size(), 1u);
+  EXPECT_EQ(game.musicTracks[0].sound, 0);
 }
 
-TEST_F(TilesTest, EmptyOrMissingGraphicNameGivesDummy) {
+TEST_F(TilesTest, EffectSpritesLoadOncePerPass) {
+  world.folder.Write("effects/spark.png", TgaPicture(2, 2));
+  world.folder.Write("effects/glow.png", TgaPicture(2, 2));
+  for (auto [passes, expected] : {std::pair{0, 2u}, {2, 6u}, {-1, 0u}}) {
+    game.settings.EGFXMAX = passes;
+    LoadEffectSprites(game);
+    EXPECT_EQ(game.effectSprites.size(), expected) << passes;
+    for (const EffectSprite& effect : game.effectSprites) EXPECT_NE(effect.sprite3D, 0);
+  }
+}
+
+TEST_F(TilesTest, ObjectDefinitionFileBesideTheGraphicFillsTheRecord) {
+  world.Object("coin", {"DGFXNAME", "coin", "DCOLLISION", "300", "DHOTSPOT", "RIGHT", "DSCORE", "15"});
+  world.Object("blank", {"DGFXNAME", "", "DISENEMY", "1"});
+  world.Object("hash", {"DGFXNAME", "#"});
+  world.folder.Write("world/bare.tga", TgaPicture(2, 2));
+  for (int load = 0; load < 2; ++load) LoadObjectDefinitions(game);  // a reload replaces the list
+  const auto& defs = game.objectDefinitions;
+  ASSERT_EQ(defs.size(), 4u);
+  EXPECT_EQ(defs[0].fileName, "bare.tga");
+  EXPECT_EQ(defs[0].name, "");  // no definition file: every value empty
+  EXPECT_NE(defs[0].sprite, 0);
+  EXPECT_EQ(std::tie(defs[1].name, defs[1].isEnemy), std::tuple("NOPE", 1));
+  EXPECT_EQ(defs[3].name, "NOPE");
+  const ObjectDefinition& coin = defs[2];  // the collision keeps its low 8 bits, signed
+  EXPECT_EQ(std::tie(coin.collision, coin.hotspot, coin.score), std::tuple(44, "RIGHT", 15));
+
+  // "NOPE" never spawns on a field; the record without a file matches every unnamed slot.
+  world.Tile("NOPE", {"CHILD1", "NOPE"});
+  world.Tile("EMPTY", {"VALUE1", "0"});
+  Place("NOPE", 1, 1);
+  EXPECT_TRUE(game.fieldObjects.empty());
+  Place("EMPTY", 2, 2);
+  EXPECT_EQ(game.fieldObjects.size(), 1u);
+}
+
+TEST_F(TilesTest, DefinitionKeysSetTheFieldAndWhatADefinitionLeavesOutStays) {
+  world.Tile("ROCK", {"GFXNAME", "rock.tga", "VALUE1", " 12x", "RANDOMSEED", "-7", "USECOLLISION", "257",
+                      "TRANSPARENCY", "55", "SOMETHING", "ELSE", "USEENEMY", "1", "USEDIRECTION", "LEFT"});
+  world.Tile("SAND", {"USEDIRECTION", "SIDEWAYS"});
   world.Tile("EMPTYNAME", {"GFXNAME", ""});
-  world.Tile("NONAME", {"VALUE1", "3"});
-  Place("EMPTYNAME", 1, 1);
-  Place("NONAME", 2, 2);
+  const MatrixField& f = world.Field(3, 4);
+  for (const char* code : {"ROCK", "NOWHERE", "SAND"}) {  // no definition, then no graphic or known heading
+    Place(code);
+    EXPECT_EQ(Str(f.tileCode), code);
+    EXPECT_EQ(std::tuple(f.value1, f.randomSeed, f.useCollision, f.opacity, f.useEnemy, f.heading),
+              std::tuple(12, -7, 1, 200, 1, heading::kLeft))
+        << code;
+    EXPECT_EQ(Str(f.gfxName), "rock.tga");
+  }
+  // A fresh field without a graphic name, or with an empty one, shows the dummy.
+  Place("SAND", 1, 1);
+  Place("EMPTYNAME", 2, 2);
   EXPECT_EQ(Str(world.Field(1, 1).gfxName), "dummy.png");
   EXPECT_EQ(Str(world.Field(2, 2).gfxName), "dummy.png");
 }
 
-TEST_F(TilesTest, MissingDefinitionKeepsThePreviousTileButTakesTheCode) {
-  world.Tile("ROCK", {"GFXNAME", "rock.tga", "VALUE1", "9", "USEDIRECTION", "UP"});
-  world.Tile("SAND", {"USEDIRECTION", "SIDEWAYS"});
-  Place("ROCK");
-  Place("NOWHERE");
-  EXPECT_EQ(Str(world.Field(3, 4).tileCode), "NOWHERE");
-  EXPECT_EQ(world.Field(3, 4).value1, 9);
-  Place("SAND");
-  EXPECT_EQ(world.Field(3, 4).heading, heading::kUp);  // an unknown word leaves the heading
-  EXPECT_EQ(Str(world.Field(3, 4).gfxName), "rock.tga");
-}
-
 TEST_F(TilesTest, HighestChildSlotFollowsTheLastNamedSlot) {
   world.Object("coin", {"DGFXNAME", "coin", "DDENSITY", "0"});
-  LoadObjectDefinitions(game());
+  LoadObjectDefinitions(game);
   world.Tile("A", {"CHILD1", "coin", "CHILD2", "#"});
   world.Tile("B", {"CHILD1", "#", "CHILD2", "coin"});
   Place("A", 1, 1);
   EXPECT_EQ(world.Field(1, 1).highestChildSlot, 0);
-  EXPECT_EQ(world.Field(1, 1).childIds[0], 0);
   EXPECT_EQ(world.Field(1, 1).childIds[1], -1);
   Place("B", 2, 1);
   const MatrixField& b = world.Field(2, 1);
@@ -69,70 +108,53 @@ TEST_F(TilesTest, HighestChildSlotFollowsTheLastNamedSlot) {
   EXPECT_EQ(b.childIds[0], -1);  // no definition carries "#"
   EXPECT_EQ(b.childIds[1], 1);
   EXPECT_EQ(b.lastSpawnedSlot, 1);
-  EXPECT_EQ(game().fieldObjects.size(), 2u);
 }
 
-TEST_F(TilesTest, TwoDefinitionsWithOneNameEachSpawnAndTheSecondIsKept) {
+TEST_F(TilesTest, TwoDefinitionsWithOneNameBothSpawnAndEarlierObjectsKeepTheirPlace) {
   world.Object("gem_a", {"DGFXNAME", "gem", "DISGOODY", "1", "DSCORE", "5"});
   world.Object("gem_b", {"DGFXNAME", "gem", "DISGOODY", "1", "DSCORE", "6"});
-  LoadObjectDefinitions(game());
+  LoadObjectDefinitions(game);
   world.Tile("G", {"CHILD1", "gem"});
   Place("G");
-  ASSERT_EQ(game().fieldObjects.size(), 2u);
-  EXPECT_EQ(world.Field(3, 4).childIds[0], 1);
-  EXPECT_EQ(game().fieldObjects[1].score, 6);
-  EXPECT_EQ(game().play.tilesLeft, 2);
-  // Placing again spawns again; earlier objects stay where they are.
+  ASSERT_EQ(game.fieldObjects.size(), 2u);
+  EXPECT_EQ(world.Field(3, 4).childIds[0], 1);  // the slot keeps the second
+  EXPECT_EQ(game.play.tilesLeft, 2);
   Place("G");
-  EXPECT_EQ(game().fieldObjects.size(), 4u);
+  EXPECT_EQ(game.fieldObjects.size(), 4u);
   EXPECT_EQ(world.Field(3, 4).childIds[0], 3);
-}
-
-TEST_F(TilesTest, DensityGivesOneChanceInDensityPlusOne) {
-  world.Object("rare", {"DGFXNAME", "rare", "DDENSITY", "3"});
-  LoadObjectDefinitions(game());
-  world.Tile("R", {"CHILD1", "rare"});
-  game().random.SeedRandom(42);
-  Random reference;
-  reference.SeedRandom(42);
-  std::size_t expected = 0;
-  for (int column = 0; column < 200; ++column) {
-    Place("R", column, 0);
-    if (reference.RandomUpTo(3) == 0) ++expected;
-  }
-  EXPECT_EQ(game().fieldObjects.size(), expected);
-  EXPECT_GT(expected, 20u);
-  EXPECT_LT(expected, 80u);
+  EXPECT_EQ(game.fieldObjects[1].score, 6);
 }
 
 TEST_F(TilesTest, ObjectsTakeTheirSizeAndOffsets) {
   world.Object("flag", {"DGFXNAME", "flag", "DHOTSPOT", "CENTER", "DCENTERFIELD", "1"}, 20, 10);
   world.Object("tree", {"DGFXNAME", "tree", "DFITTOMATRIX", "1", "DHOTSPOT", "BOTTOMRIGHT"}, 20, 10);
-  LoadObjectDefinitions(game());
+  LoadObjectDefinitions(game);
   world.Tile("F", {"CHILD1", "flag", "CHILD2", "tree"});
   Place("F");
-  ASSERT_EQ(game().fieldObjects.size(), 2u);
-  const FieldObject& flag = game().fieldObjects[0];
+  ASSERT_EQ(game.fieldObjects.size(), 2u);
+  const FieldObject& flag = game.fieldObjects[0];
+  const FieldObject& tree = game.fieldObjects[1];
   EXPECT_NE(flag.sprite3D, 0);
-  EXPECT_FLOAT_EQ(flag.width, 20);
-  EXPECT_FLOAT_EQ(flag.offsetX, 26);
-  EXPECT_FLOAT_EQ(flag.offsetY, 21);
-  const FieldObject& tree = game().fieldObjects[1];
-  EXPECT_FLOAT_EQ(tree.width, 32);
-  EXPECT_FLOAT_EQ(tree.offsetX, 32);
-  EXPECT_FLOAT_EQ(tree.offsetY, 32);
+  EXPECT_EQ(std::tuple(flag.width, flag.offsetX, flag.offsetY), std::tuple(20.0f, 26.0f, 21.0f));
+  EXPECT_EQ(std::tuple(tree.width, tree.offsetX, tree.offsetY), std::tuple(32.0f, 32.0f, 32.0f));
 }
 
-TEST_F(TilesTest, GraphicsAreFoundByExactNameAndUnknownNamesKeepTheSprite) {
-  world.TileGraphic("rock.tga");
-  LoadTileGraphics(game());
+TEST_F(TilesTest, GraphicsAreListedInOrderFoundByExactNameAndTransparency255HidesTheField) {
+  world.TileGraphic("rock.tga", 3, 5);
+  world.TileGraphic("a.tga");
+  LoadTileGraphics(game);
+  ASSERT_EQ(game.tileGraphics.size(), 2u);
+  EXPECT_EQ(game.tileGraphics[0].fileName, "a.tga");
+  EXPECT_EQ(game.tileGraphics[1].path, game.settings.TOPOGFX + "rock.tga");
+  EXPECT_EQ(std::pair(game.tileGraphics[1].width, game.tileGraphics[1].height), std::pair(3.0f, 5.0f));
+  EXPECT_EQ(FindTileGraphic(game, "rock.tga"), &game.tileGraphics[1]);
   world.Tile("ROCK", {"GFXNAME", "rock.tga"});
   world.Tile("UPPER", {"GFXNAME", "ROCK.tga"});
   world.Tile("CLEAR", {"GFXNAME", "rock.tga", "TRANSPARENCY", "255"});
   Place("ROCK");
   const int first = world.Field(3, 4).sprite3D;
   EXPECT_NE(first, 0);
-  Place("UPPER");
+  Place("UPPER");  // no graphic of that exact name: the sprite stays
   EXPECT_EQ(world.Field(3, 4).sprite3D, first);
   Place("CLEAR");
   EXPECT_EQ(world.Field(3, 4).opacity, 0);
@@ -145,33 +167,25 @@ TEST_F(TilesTest, DefinitionsAreReadOncePerPathUnlessTheCacheIsOff) {
   world.Tile("ROCK", {"VALUE1", "2"});
   Place("ROCK");
   EXPECT_EQ(world.Field(3, 4).value1, 1);
-  game().level.cacheTileDefinitions = false;
+  game.level.cacheTileDefinitions = false;
   Place("ROCK");
   EXPECT_EQ(world.Field(3, 4).value1, 2);
 }
 
-TEST_F(TilesTest, FieldsOutsideTheGridAreLeftAlone) {
+TEST_F(TilesTest, FieldsOutsideTheGridAreLeftAloneAndTileSizeSetsTheVisibleFields) {
   world.Tile("ROCK", {"VALUE1", "1"});
-  game().matrix.Create(4, 4);
-  Place("ROCK", 5, 0);
-  Place("ROCK", -1, 2);
-  Place("ROCK", 2, 99);
-  EXPECT_EQ(game().matrix.Find(5, 0), nullptr);
-  EXPECT_TRUE(game().fieldObjects.empty());
-}
-
-TEST_F(TilesTest, VisibleFieldsFollowTheTileSize) {
-  RecomputeVisibleFields(game());
-  EXPECT_FLOAT_EQ(game().level.visibleColumns, 20);
-  EXPECT_FLOAT_EQ(game().level.visibleRows, 15);
-  game().settings.RESOLUTION = 50;
-  RecomputeVisibleFields(game());
-  EXPECT_FLOAT_EQ(game().level.visibleColumns, 13);
-  EXPECT_FLOAT_EQ(game().level.visibleRows, 10);
-  game().settings.RESOLUTION = 0;
-  RecomputeVisibleFields(game());
-  EXPECT_FLOAT_EQ(game().level.visibleColumns, 0);
-  EXPECT_FLOAT_EQ(game().level.visibleRows, 0);
+  game.matrix.Create(4, 4);
+  for (auto [column, row] : {std::pair{5, 0}, {-1, 2}, {2, 99}}) Place("ROCK", column, row);
+  EXPECT_EQ(game.matrix.Find(5, 0), nullptr);
+  EXPECT_TRUE(game.fieldObjects.empty());
+  // Columns and rows of a 640 x 480 screen; a tile size of 0 or below shows nothing.
+  for (auto [size, columns, rows] : {std::tuple{32, 20, 15}, {50, 13, 10}, {0, 0, 0}, {-8, 0, 0}}) {
+    game.settings.RESOLUTION = static_cast<float>(size);
+    RecomputeVisibleFields(game);
+    EXPECT_EQ(std::pair(game.level.visibleColumns, game.level.visibleRows),
+              std::pair(static_cast<float>(columns), static_cast<float>(rows)))
+        << size;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
+// The bitmap font and the title screen.
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "engine/input.h"
 #include "play/play_fixture.h"
 #include "present/credits.h"
 #include "present/font.h"
@@ -11,161 +15,102 @@ namespace {
 // Glyph pictures of distinct widths so that each drawn quad tells its character.
 class FontTest : public PlayTest {
  protected:
+  using Placed = std::vector<std::array<int, 3>>;
   FontTest() {
     game.settings.FONTPATH = scratch.GamePath() + "FONT";
     game.settings.FONTSYSTEM = scratch.GamePath() + "font.txt";
-    WritePicture("FONT/A.png", 14, 20);
-    WritePicture("FONT/E.png", 10, 16);
-    WritePicture("FONT/F.png", 12, 16);
-    WritePicture("FONT/G.png", 8, 16);
-    WritePicture("FONT/I.png", 4, 16);
-    WritePicture("FONT/_u.png", 6, 16);
+    for (auto [name, width] : {std::pair{"A", 14}, {"E", 10}, {"F", 12}, {"G", 8}, {"I", 4}, {"_u", 6}})
+      WritePicture(std::string("FONT/") + name + ".png", width, name[0] == 'A' ? 20 : 16);
   }
   void LoadWithLine(const std::string& line) {
     scratch.Write("font.txt", line + "\r\nignored second line\r\n");
     LoadFont(game);
   }
-  void Draw(const std::string& text, float x, float y, float size = 1, float spacing = 1) {
-    DrawBitmapText(game, text, x, y, size, 0, 255, spacing);
-  }
-  struct Placed {
-    int x, y, width, height;
-  };
-  std::vector<Placed> Drawn() {
-    std::vector<Placed> placed;
-    for (const QuadDraw& q : Quads()) {
+  // Each drawn glyph as x, y, width.
+  Placed Draw(const std::string& text, float size = 1, float spacing = 1) {
+    tg.recorder()->ClearLog();
+    DrawBitmapText(game, text, 100, 50, size, 0, 255, spacing);
+    Placed placed;
+    for (const QuadDraw& q : Quads())
       placed.push_back({static_cast<int>(q.corners[0].x), static_cast<int>(q.corners[0].y),
-                        static_cast<int>(q.corners[3].x - q.corners[0].x),
-                        static_cast<int>(q.corners[3].y - q.corners[0].y)});
-    }
+                        static_cast<int>(q.corners[3].x - q.corners[0].x)});
     return placed;
   }
 };
 
-TEST(GlyphSlots, NamesAndSharedSlotsFollowTheTable) {
-  EXPECT_EQ(GlyphSlotFor('.').name, "POINT");
-  EXPECT_EQ(GlyphSlotFor('"').name, "FUEL");
-  EXPECT_EQ(GlyphSlotFor('&').name, "BOMB");
-  EXPECT_EQ(GlyphSlotFor(246).name, "NOBOMB");
-  EXPECT_EQ(GlyphSlotFor(214).slot, 214);
-  EXPECT_EQ(GlyphSlotFor(228).name, "HERZ");
-  EXPECT_EQ(GlyphSlotFor('q').name, "_q");
-  EXPECT_EQ(GlyphSlotFor('Q').name, "Q");
-  EXPECT_EQ(GlyphSlotFor('7').name, "7");
-  // Umlaut u and sharp s borrow other letters' slots.
-  EXPECT_EQ(GlyphSlotFor(252).slot, 'u');
-  EXPECT_EQ(GlyphSlotFor(252).name, "_u");
-  EXPECT_EQ(GlyphSlotFor(220).slot, 'u');
-  EXPECT_EQ(GlyphSlotFor(223).slot, 'S');
-  EXPECT_EQ(GlyphSlotFor(223).name, "S");
-}
-
-TEST_F(FontTest, LoadingSizesGlyphsByObjectScaleAndSkipsMissingImages) {
-  game.objectScale = 2.0f;  // 16-pixel images on a desktop twice the design width
+TEST_F(FontTest, GlyphsAreScaledByTheObjectScaleAndMissingImagesLeaveTheirSlotEmpty) {
+  game.objectScale = 2.0f;
   LoadWithLine("EZ");
-  EXPECT_EQ(game.glyphs['E'].width, 20.0f);
   EXPECT_EQ(game.glyphs['E'].height, 32.0f);
-  EXPECT_NE(game.glyphs['E'].sprite3D, 0);
   EXPECT_EQ(tg.engine->screen().Sprite3DWidth(game.glyphs['E'].sprite3D), 20);
-  EXPECT_EQ(game.glyphs['Z'].sprite3D, 0);  // no Z.png
+  EXPECT_EQ(game.glyphs['Z'].sprite3D, 0);
 }
 
-TEST_F(FontTest, UmlautULoadsIntoTheSmallUSlotAndDrawsNothingItself) {
-  LoadWithLine("E\xFC");
-  EXPECT_NE(game.glyphs['u'].sprite3D, 0);
-  EXPECT_EQ(game.glyphs[252].sprite3D, 0);
-  Draw(
-      "E\xFC"
-      "E|",
-      100, 50);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[1].x, 110);  // the umlaut did not advance the pen
+TEST_F(FontTest, PenRules) {
+  LoadWithLine("AEFGI\xFC");
+  EXPECT_NE(game.glyphs['u'].sprite3D, 0);  // the umlaut loads into the small u's slot
+  const std::tuple<const char*, float, float, Placed> cases[] = {
+      {"EF|", 1, 1, {{100, 50, 10}, {110, 50, 12}}},
+      {"E\\F|", 1, 1, {{100, 50, 10}, {100, 74, 12}}},  // next line: 1.2 x the height of A
+      {" E|", 3, 0, {{104, 50, 30}}},                   // space: the width of I, whatever size
+      {"EF|", -2, 1, {{100, 50, 10}, {110, 50, 12}}},   // negative size draws at size 1
+      {"EF|", 0, 1, {{100, 50, 0}, {100, 50, 0}}},      // size 0 neither shows nor advances
+      {"EFG|", 3, 0, {{100, 50, 30}, {100, 50, 36}, {100, 50, 24}}},
+      {"E\374E|", 1, 1, {{100, 50, 10}, {110, 50, 10}}},  // the umlaut itself draws nothing
+  };
+  for (const auto& [text, size, spacing, expected] : cases)
+    EXPECT_EQ(Draw(text, size, spacing), expected) << text << " " << size;
+  EXPECT_EQ(game.penX, 0);  // "|" resets the pen
+  Draw("EF");
+  EXPECT_EQ(Draw("G|"), (Placed{{122, 50, 8}}));  // without "|" the pen carries over
 }
 
-TEST_F(FontTest, MissingDefinitionFileLeavesEveryTextEmpty) {
-  LoadFont(game);
-  Draw("EF|", 0, 0);
-  EXPECT_TRUE(Drawn().empty());
-}
-
-TEST_F(FontTest, ReloadingFreesTheOldGlyphs) {
-  LoadWithLine("EF");
-  const int before = tg.recorder()->liveTextures();
-  LoadWithLine("EF");
-  EXPECT_EQ(tg.recorder()->liveTextures(), before);
-}
-
-TEST_F(FontTest, PenAdvancesByWidthAndBarResetsIt) {
-  LoadWithLine("AEFGI");
-  Draw("EF|", 100, 50);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[0].x, 100);
-  EXPECT_EQ(drawn[0].y, 50);
-  EXPECT_EQ(drawn[1].x, 110);
-  EXPECT_EQ(drawn[1].y, 50);
-  EXPECT_EQ(game.penX, 0);
-  EXPECT_EQ(game.penY, 0);
-}
-
-TEST_F(FontTest, PenCarriesOverBetweenTextsWithoutBar) {
-  LoadWithLine("AEFGI");
-  Draw("EF", 100, 50);
-  Draw("G|", 100, 50);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 3u);
-  EXPECT_EQ(drawn[2].x, 122);
-  EXPECT_EQ(drawn[2].width, 8);
-}
-
-TEST_F(FontTest, BackslashStartsALineBelowAtTheTextsX) {
-  LoadWithLine("AEFGI");
-  Draw("E\\F|", 100, 50);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_EQ(drawn[1].x, 100);
-  EXPECT_EQ(drawn[1].y, 74);  // 50 + 20 x 1.2
-}
-
-TEST_F(FontTest, SpaceAdvancesByTheWidthOfIWhateverSizeOrSpacing) {
-  LoadWithLine("AEFGI");
-  Draw(" E|", 100, 50, 3.0f, 0.0f);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 1u);
-  EXPECT_EQ(drawn[0].x, 104);
-}
-
-TEST_F(FontTest, NegativeSizeDrawsAtSizeOneAndZeroSizeNeitherShowsNorAdvances) {
-  LoadWithLine("AEFGI");
-  Draw("EF|", 100, 50, -2.0f);
-  Draw("EF|", 100, 50, 0.0f);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 4u);
-  EXPECT_EQ(drawn[0].width, 10);
-  EXPECT_EQ(drawn[1].x, 110);
-  EXPECT_EQ(drawn[2].width, 0);
-  EXPECT_EQ(drawn[3].x, 100);
-}
-
-TEST_F(FontTest, ZeroSpacingStacksEveryCharacterAtTheStart) {
-  LoadWithLine("AEFGI");
-  Draw("EFG|", 100, 50, 3.0f, 0.0f);
-  auto drawn = Drawn();
-  ASSERT_EQ(drawn.size(), 3u);
-  for (const auto& d : drawn) EXPECT_EQ(d.x, 100);
-  EXPECT_EQ(drawn[0].width, 30);
-}
-
-TEST(Credits, EveryTitleLineAndTheNoticeEndTheirTextWithBar) {
-  for (const TitleLine& line : kTitleLines) {
-    const std::string text = line.text;
-    EXPECT_EQ(text.substr(0, 2), "  ");
-    EXPECT_EQ(text.back(), '|');
+class TitleTest : public PlayTest {
+ protected:
+  TitleTest() : PlayTest(1920, 1080) {
+    WritePicture("TITLE0.png", 8, 6);
+    WritePicture("TITLE1.png", 8, 6);
+    game.settings.LOADSCREEN = scratch.GamePath() + "TITLE#.png";
   }
-  const std::string notice = kDemoNotice;
-  EXPECT_EQ(notice.back(), '|');
-  EXPECT_NE(notice.find("QUARLIX BOARD"), std::string::npos);
+};
+
+TEST_F(TitleTest, DrawsTheImageAndElevenLinesInOrderThenPresentsOnce) {
+  EXPECT_EQ(TitleImageName("A#B#.png", 0), "A0B#.png");
+  tg.input->SetKey(key::kSpace, true);
+  ShowTitleScreen(game);
+  ASSERT_EQ(observer.texts.size(), kTitleLines.size());
+  for (std::size_t i = 0; i < kTitleLines.size(); ++i) {
+    EXPECT_EQ(observer.texts[i].text, kTitleLines[i].text);
+    EXPECT_EQ(std::make_pair(observer.texts[i].x, observer.texts[i].alpha), std::make_pair(192.0f, 255));
+  }
+  EXPECT_FLOAT_EQ(observer.texts[8].y, 1080 * 0.55f);  // the blank ninth line below the tenth
+  EXPECT_FLOAT_EQ(observer.texts[9].y, 1080 * 0.50f);
+  EXPECT_FLOAT_EQ(observer.texts[10].y, 648.0f);
+  EXPECT_EQ(Logged(Kind::kPresent).size(), 1u);
+  auto quads = Quads();
+  ASSERT_EQ(quads.size(), 1u);  // no glyphs loaded: the image alone, stretched to the screen
+  EXPECT_EQ(quads[0].corners[3].x, 1920.0f);
+  EXPECT_EQ(quads[0].corners[3].y, 1080.0f);
+}
+
+TEST_F(TitleTest, WaitEndsOnAnyKeyOrWithAGamepadOnStartLetGoAlsoWithoutAnImage) {
+  game.settings.LOADSCREEN = scratch.GamePath() + "TITLE0.png";  // no "#": nothing drawn
+  const auto before = game.random.state();
+  observer.beforeTitleWait = [this](int wait) { tg.input->SetKey(key::kA, wait >= 3); };
+  ShowTitleScreen(game);
+  EXPECT_EQ(observer.titleWaits, 3);
+  EXPECT_TRUE(observer.texts.empty());
+  EXPECT_TRUE(Logged(Kind::kPresent).empty());
+  EXPECT_EQ(game.random.state(), before);  // no digit drawn
+
+  // With a pad keys count for nothing, and START (also the pause button) must be let go.
+  observer.titleWaits = 0;
+  tg.input->padAttached = true;
+  tg.engine->input().StartGamepad();
+  game.gamepadPresent = 1;
+  observer.beforeTitleWait = [this](int wait) { tg.input->SetButton(10, wait >= 5 && wait < 8); };
+  ShowTitleScreen(game);
+  EXPECT_EQ(observer.titleWaits, 8);
 }
 
 }  // namespace

@@ -1,66 +1,43 @@
-// A game over the headless engine with an open screen, a TGA decoder for pictures
-// written by the tests, sound effects that report by name, and tile definitions in
-// a scratch folder so that PlaceTile works as in play.
+// A game over the headless engine with an open screen, TGA pictures written by the tests,
+// sound effects that report by name, and tile definitions in a scratch folder so that
+// PlaceTile works as in play.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "core/game.h"
-#include "engine/engine.h"
-#include "engine/recording_renderer.h"
 #include "engine/tga_decoder.h"
 #include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
 
-using SeenText = RecordedText;
-using PlayObserver = RecordingObserver;
-
-inline constexpr const char* kTileSound = "tile.ogg";
-inline constexpr const char* kFixedSound = "fixed.ogg";
-inline constexpr const char* kPinkSound = "pink.ogg";
-inline constexpr const char* kTickSound = "tick.ogg";
-
 class PlayTest : public ::testing::Test {
  protected:
   static constexpr float kTile = 32;
-  static constexpr int kFixedValue = 7;
+  using Kind = RecordingRenderer::Kind;
 
   explicit PlayTest(int width = 800, int height = 600) : tg(width, height), game(*tg.game) {
     tg.OpenScreen();
     tg.engine->screen().RegisterImageDecoder(DecodeTga);
     game.observer = &observer;
-    game.settings.RESOLUTION = kTile;
-    game.settings.USESPRITE3D = 1;
-    game.settings.RGBCODEPATH = scratch.GamePath();
-    game.settings.APPSTART = "SET";
-    game.settings.DEFTILESOUND = kTileSound;
-    game.settings.FIXEDTILESOUND = kFixedSound;
-    game.settings.PINKTILEFIXEDSOUND = kPinkSound;
-    game.settings.TIMERSOUND = kTickSound;
-    for (const char* name : {kTileSound, kFixedSound, kPinkSound, kTickSound, "count.ogg"}) {
-      SoundAsset effect;
-      effect.name = name;
-      effect.loaded = 1;
-      game.soundEffects.push_back(effect);
-    }
-    WriteTileDefinition("LAB_FLOOR", "");
-    WriteTileDefinition("LAB_GREEN", "");
-    WriteTileDefinition("LAB_BLUE_FLOOR", "");
-    WriteTileDefinition("LAB_PINK_FLOOR", "");
-    WriteTileDefinition("LAB_FIXED_FLOOR", Lines({"VALUE1", std::to_string(kFixedValue)}));
-    WriteTileDefinition("LAB_FIXED_PINK_FLOOR", Lines({"VALUE1", "99"}));
-    WriteTileDefinition("LAB_WALL", Lines({"USECOLLISION", "1"}));
-    WriteTileDefinition("LAB_WALL_E", Lines({"USECOLLISION", "1"}));
-  }
-
-  void WriteTileDefinition(const std::string& code, const std::string& content) {
-    scratch.Write("SET/" + code, content);
+    Settings& s = game.settings;
+    s.RESOLUTION = kTile;
+    s.USESPRITE3D = 1;
+    s.RGBCODEPATH = scratch.GamePath();
+    s.APPSTART = "SET";
+    s.DEFTILESOUND = "tile.ogg";
+    s.FIXEDTILESOUND = "fixed.ogg";
+    s.PINKTILEFIXEDSOUND = "pink.ogg";
+    s.TIMERSOUND = "tick.ogg";
+    for (const char* name : {"tile.ogg", "fixed.ogg", "pink.ogg", "tick.ogg", "count.ogg"})
+      game.soundEffects.push_back(SoundAsset{"", name, 0, 0, 1});
+    // Other tiles have no definition: placing them keeps the field's values.
+    scratch.Write("SET/LAB_FIXED_FLOOR", Lines({"VALUE1", "7"}));
+    scratch.Write("SET/LAB_FIXED_PINK_FLOOR", Lines({"VALUE1", "99"}));
   }
 
   // A level of open floor, columns 0..lastColumn and rows 0..lastRow, all in view.
@@ -89,43 +66,34 @@ class PlayTest : public ::testing::Test {
     const std::string name = "quad" + std::to_string(nextPicture++) + ".tga";
     WritePicture(name, width, height);
     Screen& screen = tg.engine->screen();
-    const int sprite = screen.LoadImageSprite(-1, scratch.GamePath() + name, kModeTexture);
-    return screen.MakeSprite3D(-1, sprite);
+    return screen.MakeSprite3D(-1, screen.LoadImageSprite(-1, scratch.GamePath() + name, kModeTexture));
   }
+  // An uncompressed 24-bit TGA picture.
   void WritePicture(const std::string& relative, int width, int height) {
-    std::string tga(18, '\0');
-    tga[2] = 2;
-    tga[12] = static_cast<char>(width & 255);
-    tga[13] = static_cast<char>(width >> 8);
-    tga[14] = static_cast<char>(height & 255);
-    tga[15] = static_cast<char>(height >> 8);
-    tga[16] = 24;
-    tga.append(static_cast<std::size_t>(width * height * 3), '\x40');
-    scratch.Write(relative, tga);
+    auto le16 = [](int v) { return std::string{static_cast<char>(v & 255), static_cast<char>(v >> 8)}; };
+    const std::string header = std::string("\0\0\2", 3) + std::string(9, '\0') + le16(width) + le16(height);
+    scratch.Write(relative, header + std::string("\30\0", 2) + std::string(width * height * 3u, '\x40'));
   }
 
+  std::vector<RecordingRenderer::Entry> Logged(Kind kind) {
+    std::vector<RecordingRenderer::Entry> out;
+    for (const auto& entry : tg.recorder()->entries())
+      if (entry.kind == kind) out.push_back(entry);
+    return out;
+  }
   std::vector<QuadDraw> Quads() {
     std::vector<QuadDraw> quads;
-    for (const auto& entry : tg.recorder()->entries())
-      if (entry.kind == RecordingRenderer::Kind::kQuad) quads.push_back(entry.quad);
+    for (const auto& entry : Logged(Kind::kQuad)) quads.push_back(entry.quad);
     return quads;
   }
-  int Presents() {
-    int count = 0;
-    for (const auto& entry : tg.recorder()->entries())
-      if (entry.kind == RecordingRenderer::Kind::kPresent) ++count;
-    return count;
-  }
   int CountSounds(const std::string& name) {
-    int count = 0;
-    for (const auto& sound : observer.sounds) count += sound == name ? 1 : 0;
-    return count;
+    return static_cast<int>(std::count(observer.sounds.begin(), observer.sounds.end(), name));
   }
 
   ScratchFolder scratch;
   TestGame tg;
   Game& game;
-  PlayObserver observer;
+  RecordingObserver observer;
   int nextPicture = 0;
 };
 

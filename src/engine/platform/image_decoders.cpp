@@ -256,6 +256,8 @@ bool DecodeTiff(const std::vector<std::uint8_t>& bytes, Image& out) {
             width <= kLargestSide && height <= kLargestSide;
   const bool hasAlpha =
       TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraKinds) == 1 && extraCount > 0;
+  // The RGBA reader premultiplies straight alpha; the engine keeps colours straight.
+  const bool straightAlpha = hasAlpha && extraKinds[0] == EXTRASAMPLE_UNASSALPHA;
   std::vector<std::uint32_t> raster;
   if (ok) {
     raster.resize(static_cast<std::size_t>(width) * height);
@@ -273,6 +275,13 @@ bool DecodeTiff(const std::vector<std::uint8_t>& bytes, Image& out) {
     out.rgba[i * 4 + 1] = static_cast<std::uint8_t>(TIFFGetG(raster[i]));
     out.rgba[i * 4 + 2] = static_cast<std::uint8_t>(TIFFGetB(raster[i]));
     out.rgba[i * 4 + 3] = static_cast<std::uint8_t>(TIFFGetA(raster[i]));
+    const unsigned alpha = TIFFGetA(raster[i]);
+    if (straightAlpha && alpha > 0 && alpha < 255) {
+      for (int c = 0; c < 3; ++c) {
+        const unsigned value = (out.rgba[i * 4 + c] * 255u + alpha / 2) / alpha;
+        out.rgba[i * 4 + c] = static_cast<std::uint8_t>(value > 255 ? 255 : value);
+      }
+    }
   }
   return true;
 }

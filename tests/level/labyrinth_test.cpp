@@ -1,0 +1,241 @@
+// The labyrinth builders and level set-up: generated levels, the base file and level files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <utility>
+
+#include "level/builders.h"
+#include "level/level_setup.h"
+#include "level/object_definitions.h"
+#include "level/tiles.h"
+#include "level_world.h"
+#include "present/catalogues.h"
+
+namespace vorantis::testing {
+namespace {
+
+class LabyrinthTest : public ::testing::Test {
+ protected:
+  void Walls(int width, int height) {
+    game.level.levelWidth = width;
+    game.level.levelHeight = height;
+    FillWalls(game, width, height);
+  }
+  int CountCode(const std::string& code) {
+    int count = 0;
+    for (int c = 0; c <= game.level.levelWidth; ++c)
+      for (int r = 0; r <= game.level.levelHeight; ++r) count += world.Code(c, r) == code ? 1 : 0;
+    return count;
+  }
+  std::pair<float, float> Cursor() const { return {game.cursor.x, game.cursor.y}; }
+  // The level file's five header lines, then one line per colour part.
+  void LoadLevel(int width, int height, std::initializer_list<std::string> lines) {
+    std::string text = Lines({"map", std::to_string(width), std::to_string(height), "x", "y"});
+    for (const std::string& line : lines) text += line + "\r\n";
+    world.folder.Write("maps/lab.ai42", text);
+    LoadLevelFile(game, game.settings.APPENTRY + "lab.ai42");
+  }
+  LevelWorld world{true};
+  Game& game = *world.game;
+};
+
+TEST_F(LabyrinthTest, NegativeSwitchWalksTwelveHundredStepsOnTheStartFieldAndTinyLevelsDigOne) {
+  Walls(40, 30);
+  game.settings.LABSWITCH = -1;
+  game.random.SeedRandom(5);
+  RandomWalk(game, 40, 30, WalkKind::kFloor);
+  EXPECT_EQ(CountCode("LAB_FLOOR"), 1);
+  EXPECT_EQ(world.Code(1, 1), "LAB_FLOOR");
+  EXPECT_EQ(Cursor(), std::pair(32.0f, 32.0f));
+  // One draw per step and nothing else: the generator is 1200 draws on.
+  Random reference;
+  reference.SeedRandom(5);
+  for (int step = 0; step < 1200; ++step) reference.RandomUpTo(-1);
+  EXPECT_EQ(game.random.state(), reference.state());
+
+  game.settings.LABSWITCH = 0;
+  Walls(3, 3);
+  RandomWalk(game, 3, 3, WalkKind::kFloor);
+  RandomWalk(game, 3, 3, WalkKind::kGrass);
+  EXPECT_EQ(CountCode("LAB_FLOOR"), 1);
+  EXPECT_EQ(CountCode("LAB_GREEN"), 0);
+}
+
+TEST_F(LabyrinthTest, WalksStartNextToTheCornerAndKeepTheBorder) {
+  for (int seed = 1; seed <= 12; ++seed) {
+    Walls(40, 30);
+    game.random.SeedRandom(seed);
+    RandomWalk(game, 40, 30, WalkKind::kFloor);
+    const auto start = Cursor();
+    EXPECT_TRUE(start == std::pair(32.0f, 32.0f) || start == std::pair(64.0f, 32.0f) ||
+                start == std::pair(32.0f, 64.0f))
+        << "seed " << seed;
+    RandomWalk(game, 40, 30, WalkKind::kGrass);
+    RandomWalk(game, 40, 30, WalkKind::kWater);
+    for (int c = 0; c <= 40; ++c)
+      for (int r = 0; r <= 30; ++r) {
+        const bool border = c == 0 || r == 0 || c >= 39 || r >= 29;
+        EXPECT_TRUE(world.Field(c, r).inLevel == 1 && (!border || world.Code(c, r) == "LAB_WALL"))
+            << c << "," << r;
+      }
+  }
+  EXPECT_GT(CountCode("LAB_GREEN"), 0);
+}
+
+TEST_F(LabyrinthTest, FloorWalkSetsTilesAndTimeFromDugFieldsAndGoodies) {
+  game.settings.LABSWITCH = -1;  // digs one field
+  for (auto [goodies, tiles, time] : {std::tuple{99, 25, 6}, {3999, 1000, 60}}) {
+    Walls(10, 10);
+    game.play.tilesLeft = goodies;
+    RandomWalk(game, 10, 10, WalkKind::kFloor);
+    EXPECT_EQ(std::pair(game.play.tilesLeft, game.play.timeLeft), std::pair(tiles, time)) << goodies;
+  }
+}
+
+TEST_F(LabyrinthTest, EdgePassMarksFieldsBesideWallGrassAndWaterInListOrder) {
+  Walls(6, 5);
+  for (auto [c, r, code] : {std::tuple{2, 2, "LAB_FLOOR"},
+                            {3, 2, "LAB_FLOOR"},
+                            {4, 2, "LAB_FLOOR"},
+                            {2, 3, "LAB_FLOOR"},
+                            {3, 3, "LAB_GREEN"},
+                            {4, 3, "LAB_FLOOR"}})
+    PlaceTile(game, c, r, code);
+  EdgePass(game);
+  EXPECT_EQ(world.Code(2, 2), "LAB_FLOOR");  // off by default
+  game.settings.USEEXTENDEDTOPO = 1;
+  EdgePass(game);
+  EXPECT_EQ(world.Code(2, 2), "LAB_WALL_S");  // west wall first, then north wall
+  EXPECT_EQ(world.Code(3, 2), "LAB_WALL_S");
+  EXPECT_EQ(world.Code(2, 3), "LAB_WALL_E");
+  EXPECT_EQ(world.Code(3, 3), "LAB_GREEN");  // its west neighbour had already become an edge
+  EXPECT_EQ(world.Code(4, 3), "LAB_GREEN_E");
+  EXPECT_EQ(world.Code(3, 4), "LAB_GREEN_S");
+  EXPECT_EQ(world.Code(5, 3), "LAB_WALL");
+  EXPECT_EQ(Str(world.Field(4, 3).gfxName), "LAB_GREEN_E.tga");
+}
+
+TEST_F(LabyrinthTest, ProgressBarsShowTheScreenAtTheirStepsAndAZeroSideIsFull) {
+  Screen& screen = world.engine->screen();
+  game.play.levelNumber = 4;
+  int before = screen.presentedFrames();
+  Walls(5, 6);  // 42 fields, a flip every 2 * 5 + 1
+  EXPECT_EQ(screen.presentedFrames() - before, 3);
+  EXPECT_EQ(game.builtLevelNumber, 4);
+  EXPECT_NEAR(game.level.builderBar.length, 1.0f + 42 * 640.0f / 30, 0.01);
+  game.level.levelWidth = 0;  // the level file bar: the first and every 501st step
+  before = screen.presentedFrames();
+  for (int step = 0; step < 1003; ++step) LevelFileProgressStep(game);
+  EXPECT_EQ(screen.presentedFrames() - before, 3);
+  EXPECT_FLOAT_EQ(game.level.fileBar.length, 640);
+}
+
+TEST_F(LabyrinthTest, NewLevelSizeFollowsBaseLevelNumberAndMapSize) {
+  game.level.baseWidth = 20;
+  game.level.baseHeight = 2;
+  game.settings.WORLDRANDOM = 100;
+  for (int mapSize : {1024, 16}) {
+    game.settings.MAPSIZE = mapSize;
+    game.play.levelNumber = 3;
+    Random reference;
+    reference.SeedRandom(103);
+    const int drawn = reference.RandomUpTo(10) + 10 + 3;
+    NewLevel(game);
+    EXPECT_EQ(game.level.levelWidth, std::min(drawn, mapSize));
+    EXPECT_GE(game.level.levelWidth, 13);
+  }
+  game.play.levelNumber = -4;
+  game.level.baseWidth = -9;  // a negative half never reaches 1: MAPSIZE instead
+  NewLevel(game);
+  EXPECT_EQ(game.play.levelNumber, 0);
+  EXPECT_EQ(game.level.levelWidth, 16);
+}
+
+TEST_F(LabyrinthTest, SelfCreatedGameFromATinyBaseBuildsLevelOne) {
+  world.folder.Write("base.txt", Lines({"x", "1", "1", "y", "z"}));
+  StartSelfCreatedGame(game, world.folder.GamePath() + "base.txt");
+  EXPECT_EQ(game.level.levelWidth, 0);  // both halves of 1 are 0
+  EXPECT_EQ(game.builtLevelNumber, 1);
+  EXPECT_NE(game.cursor.sprite3D, 0);
+}
+
+TEST_F(LabyrinthTest, LevelFileColoursShareDefinitionsOpacitiesFollowAndTheLevelIsPlayable) {
+  world.Tile("1207", {"GFXNAME", "LAB_WALL.tga", "TRANSPARENCY", "0"});
+  game.settings.USESPRITE3D = 1;
+  LoadTileGraphics(game);
+  world.folder.Write("maps/lab.red", Lines({"a", "b", "c", "d", "e", "255", "128", "x"}));
+  // Column 0: rows 0 and 1, then column 1.
+  LoadLevel(1, 1, {"12", "0", "7", "1", "20", "7", "LAB_", "FLO", "OR", "LAB_", "FLO", "OR"});
+  EXPECT_EQ(world.Code(0, 0), "1207");
+  EXPECT_EQ(world.Code(0, 1), "1207");
+  EXPECT_NE(world.Field(0, 1).sprite3D, 0);
+  EXPECT_EQ(world.Field(1, 1).inLevel, 1);
+  EXPECT_EQ(world.Field(0, 0).opacity, 255);
+  EXPECT_EQ(world.Field(0, 1).opacity, 128);
+  EXPECT_EQ(world.Field(1, 0).opacity, 0);  // not a number
+  EXPECT_EQ(world.Field(1, 1).opacity, 0);  // past the file's end: as the definition left it
+  // The cursor starts on the first floor field; the counters as a floor walk sets them.
+  EXPECT_EQ(Cursor(), std::pair(32.0f, 0.0f));
+  EXPECT_NE(game.cursor.sprite3D, 0);
+  EXPECT_EQ(game.play.tilesLeft, 0);  // two floor fields / 4
+}
+
+TEST_F(LabyrinthTest, LevelFileWithoutSpritesOrOpacitiesAndEndingEarly) {
+  world.Tile("LAB_FLOOR", {"GFXNAME", "LAB_FLOOR.tga", "TRANSPARENCY", "55"});
+  game.settings.USESPRITE3D = 0;
+  LoadLevel(5000, 3, {"LAB_", "FLO", "OR", "LAB_", "FLO", "OR"});
+  EXPECT_EQ(game.level.levelWidth, 1024);
+  EXPECT_TRUE(game.matrix.Contains(1024, 3));
+  EXPECT_EQ(world.Code(0, 1), "LAB_FLOOR");
+  EXPECT_EQ(world.Field(0, 1).gfxName, nullptr);  // no definition read
+  EXPECT_EQ(world.Field(0, 2).inLevel, 0);
+  EXPECT_FLOAT_EQ(game.cursor.y, 0);
+
+  game.settings.USESPRITE3D = 1;  // no opacity file: the definition's value stays
+  LoadLevel(0, 0, {"LAB_", "FLO", "OR"});
+  EXPECT_EQ(world.Field(0, 0).opacity, 200);
+}
+
+TEST_F(LabyrinthTest, EnemiesFillUpToMaxFoeInColumnOrder) {
+  world.Tile("LAB_WALL", {"USEENEMY", "1"});
+  world.Object("ghost", {"DGFXNAME", "#", "DISENEMY", "1", "DHOTSPOT", "CENTER", "DCENTERFIELD", "1"}, 6, 4);
+  LoadObjectDefinitions(game);
+  Walls(3, 3);
+  game.settings.MAXFOE = 6;
+  SpawnEnemies(game);
+  ASSERT_EQ(game.enemies.size(), 6u);
+  EXPECT_EQ(std::pair(game.enemies[3].x, game.enemies[3].y), std::pair(0, 96));
+  EXPECT_EQ(std::pair(game.enemies[5].x, game.enemies[5].y), std::pair(32, 32));
+  EXPECT_EQ(std::pair(game.enemies[0].offsetX, game.enemies[0].offsetY), std::pair(19.0f, 18.0f));
+  ClearEnemies(game);
+  game.settings.MAXFOE = 0;
+  SpawnEnemies(game);
+  EXPECT_TRUE(game.enemies.empty());
+}
+
+TEST_F(LabyrinthTest, MusicPicksOneTrackAndNoTracksPlayNothing) {
+  StartLevelMusic(game);  // must return with an empty list
+  world.folder.Write("music/a.ogg", WavSound());
+  world.folder.Write("music/b.ogg", WavSound());
+  LoadMusicTracks(game);
+  StartLevelMusic(game);
+  StartLevelMusic(game);
+  int playing = 0;
+  for (const SoundAsset& track : game.musicTracks) playing += world.engine->sounds().SoundExists(track.sound);
+  EXPECT_EQ(playing, 1);  // the previous track was stopped and freed
+}
+
+TEST_F(LabyrinthTest, ResetLevelEmptiesTheGridAndGrowsItForLargeLevels) {
+  PlaceTile(game, 300, 300, "LAB_WALL");
+  game.fieldObjects.emplace_back();
+  game.level.levelWidth = 600;
+  game.level.levelHeight = 10;
+  ResetLevel(game);
+  EXPECT_TRUE(game.fieldObjects.empty());
+  EXPECT_EQ(std::pair(game.matrix.columns(), game.matrix.rows()), std::pair(601, 257));
+  EXPECT_EQ(game.matrix.At(300, 200).tileCode, nullptr);
+}
+
+}  // namespace
+}  // namespace vorantis::testing

@@ -1,0 +1,215 @@
+// Field objects, enemies and floor colouring.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <tuple>
+
+#include "core/program_end.h"
+#include "play/actors.h"
+#include "play/enemies.h"
+#include "play/floor_colouring.h"
+#include "play/game_frame.h"
+#include "play/play_fixture.h"
+
+namespace vorantis::testing {
+namespace {
+
+// Row 2 is blue, so standing there places no tile (which would respawn the field's objects).
+// Objects count only on fields that have a graphic: every field has one.
+class FieldTest : public PlayTest {
+ protected:
+  FieldTest() {
+    MakeFloor(9, 9);
+    game.fieldObjects.reserve(8);  // Put hands out references into the list
+    for (int c = 0; c <= 9; ++c) SetField(c, 2, "LAB_BLUE_FLOOR");
+    const int floorQuad = MakeQuad(32, 32);
+    for (int c = 0; c <= 9; ++c)
+      for (int r = 0; r <= 9; ++r) game.matrix.At(c, r).sprite3D = floorQuad;
+  }
+  FieldObject& Put(int column, int row, int slot, int score, const std::string& name = "GOODY") {
+    MatrixField& field = game.matrix.At(column, row);
+    field.childIds[static_cast<std::size_t>(slot)] = static_cast<int>(game.fieldObjects.size());
+    field.childNames[static_cast<std::size_t>(slot)] = game.texts.Intern(name);
+    field.lastSpawnedSlot = std::max<int>(field.lastSpawnedSlot, slot);
+    FieldObject& object = game.fieldObjects.emplace_back();
+    object.collision = object.killOnCollision = 1;
+    object.score = score;
+    return object;
+  }
+  // An object pass and a player step per frame with the cursor on field (column, row).
+  void StandOn(int column, int row, int frames = 1) {
+    game.cursor.x = static_cast<float>(column) * kTile + 3;
+    game.cursor.y = static_cast<float>(row) * kTile + 3;
+    for (int frame = 0; frame < frames; ++frame) {
+      DrawFieldObjects(game);
+      StepPlayer(game);
+    }
+  }
+  Enemy& AddEnemy(int column, int row) {
+    return game.enemies.emplace_back(
+        Enemy{.x = column * 32, .y = row * 32, .alpha = 255, .veloX = 1, .veloY = 1});
+  }
+  void SetSquare(int column, int row, const std::string& code) {
+    for (auto [c, r] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) SetField(column + c, row + r, code);
+  }
+};
+
+TEST_F(FieldTest, PickupsAreTakenOnceUnlessABombFindsTheStockFullOrTheyAreNotKilled) {
+  game.play.bombs = "&&";
+  Put(1, 2, 0, 10);
+  Put(2, 2, 0, 0, "BOMB");  // taken while the stock has room
+  Put(3, 2, 0, 5, "BOMB");  // three carried: stays and scores on every frame
+  FieldObject& clock = Put(4, 2, 0, 0);
+  clock.killOnCollision = 0;
+  clock.extraTime = 2;
+  clock.useCountSound = 1;
+  clock.countSound = "count.ogg";
+  Put(5, 4, 0, 1);  // collected before the player colours its field
+  for (int c = 1; c <= 4; ++c) StandOn(c, 2, 3);
+  StandOn(5, 4);
+  EXPECT_EQ(game.play.totalScore, 10 + 3 * 5 + 1);
+  EXPECT_EQ(game.play.bombs, "&&&");
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(game.matrix.At(c, 2).childIds[0] == -1, c < 3) << c;
+  EXPECT_EQ(game.play.timeLeft, 6);
+  EXPECT_EQ(CountSounds("count.ogg"), 3);
+  EXPECT_EQ(Code(5, 4), "LAB_BLUE_FLOOR");
+}
+
+TEST_F(FieldTest, CountToScorePickupsRaiseOnlyTheTarget) {
+  game.play.totalScore = 100;
+  std::vector<int> targets;
+  for (int c = 1; c <= 3; ++c) {
+    Put(c, 2, 0, 50).countToScore = 1;
+    StandOn(c, 2);
+    targets.push_back(game.play.countTarget);
+  }
+  EXPECT_EQ(targets, (std::vector<int>{50, 100, 150}));
+  EXPECT_EQ(game.play.totalScore, 100);  // the HUD counts it up
+}
+
+TEST_F(FieldTest, PlayerObjectsAreNotDrawnAndFieldsWithoutGraphicNeitherShowNorGiveTheirObjects) {
+  Put(2, 2, 0, 7).isPlayer = 1;
+  Put(3, 2, 0, 10);
+  game.matrix.At(3, 2).sprite3D = 0;
+  Put(4, 2, 0, 0).collision = 0;  // shown on each pass, never taken
+  for (FieldObject& object : game.fieldObjects) {
+    object.show = 1;
+    object.sprite3D = MakeQuad(8, 8);
+  }
+  tg.recorder()->ClearLog();
+  StandOn(2, 2);
+  StandOn(3, 2);
+  EXPECT_EQ(Quads().size(), 2u);
+  EXPECT_EQ(game.play.totalScore, 7);
+}
+
+TEST_F(FieldTest, RestlessEnemyRunsRightThenShufflesInFrontOfTheWall) {
+  SetField(4, 1, "LAB_WALL", 1);
+  AddEnemy(1, 1);
+  std::vector<int> columns;
+  for (int frame = 0; frame < 6; ++frame) {
+    MoveEnemies(game);
+    columns.push_back(game.enemies[0].x / 32);
+  }
+  EXPECT_EQ(columns, (std::vector<int>{2, 3, 2, 3, 2, 3}));
+  EXPECT_EQ(Code(2, 1), "LAB_PINK_FLOOR");
+  EXPECT_EQ(Code(3, 1), "LAB_PINK_FLOOR");
+  EXPECT_EQ(CountSounds("tile.ogg"), 6);
+}
+
+TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGrid) {
+  Enemy& enemy = AddEnemy(3, 3);
+  enemy.aiLevel = 3;
+  enemy.rotate = 5;
+  enemy.sprite3D = MakeQuad(16, 16);
+  game.play.originColumn = 1;
+  tg.recorder()->ClearLog();
+  for (int frame = 0; frame < 4; ++frame) MoveEnemies(game);
+  EXPECT_EQ(game.enemies[0].x, 96);
+  EXPECT_EQ(tg.engine->screen().Sprite3DAngle(game.enemies[0].sprite3D), 20);
+  auto quads = Quads();
+  ASSERT_EQ(quads.size(), 4u);
+  EXPECT_GT(quads[0].corners[0].x, 32.0f);  // drawn relative to the view, turned about its centre
+  EXPECT_LT(quads[0].corners[0].x, 96.0f);
+
+  game.enemies = {Enemy{.x = 9 * 32, .y = 9 * 32, .alpha = 255, .veloX = 1, .veloY = 1, .dMove = 0}};
+  for (int frame = 0; frame < 4; ++frame) MoveEnemies(game);
+  EXPECT_LE(game.enemies[0].x, 9 * 32);
+  EXPECT_LE(game.enemies[0].y, 9 * 32);
+}
+
+TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
+  const std::array<const char*, 3> cases[] = {
+      // before, after the player, after an enemy
+      {"LAB_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
+      {"LAB_GREEN", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
+      {"LAB_PINK_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
+      {"LAB_FIXED_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR", "LAB_FIXED_PINK_FLOOR"},
+      {"LAB_WALL", "LAB_WALL", "LAB_WALL"},
+      {"LAB_BLUE_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
+      {"LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR"},
+  };
+  for (int c = 0; c < 7; ++c) {
+    SetField(c, 1, cases[c][0], c == 4);
+    SetField(c, 3, cases[c][0], c == 4);
+    PaintPlayerField(game, c, 1);
+    PaintEnemyField(game, c * 32 + (c % 2 ? 15 : -10), 3 * 32 + 10);  // the nearest field counts
+    EXPECT_EQ(Code(c, 1), cases[c][1]) << cases[c][0];
+    EXPECT_EQ(Code(c, 3), cases[c][2]) << cases[c][0];
+  }
+  EXPECT_EQ(CountSounds("tile.ogg"), 3);  // the player's changes only
+  PaintEnemyField(game, -1000, -1000);    // outside the grid: harmless
+}
+
+TEST_F(FieldTest, LoneSquaresFixExactlyTheirUpperTwoFieldsInOnePassButPinkNeverScores) {
+  SetSquare(4, 4, "LAB_BLUE_FLOOR");
+  SetSquare(1, 6, "LAB_PINK_FLOOR");
+  game.play.tilesLeft = 10;
+  DrawFields(game);
+  std::string codes;
+  for (auto [c, r] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}, {1, 6}, {2, 6}, {1, 7}})
+    codes += Code(c, r) + " ";
+  EXPECT_EQ(codes,
+            "LAB_FIXED_FLOOR LAB_FIXED_FLOOR LAB_BLUE_FLOOR LAB_BLUE_FLOOR LAB_FIXED_PINK_FLOOR "
+            "LAB_FIXED_PINK_FLOOR LAB_PINK_FLOOR ");
+  EXPECT_EQ(game.play.tilesLeft, 8);
+  EXPECT_EQ(game.play.totalScore, 2 * 7);
+  EXPECT_EQ(CountSounds("fixed.ogg"), 2);
+  EXPECT_EQ(CountSounds("pink.ogg"), 2);
+  PaintPlayerField(game, 1, 6);  // fixed pink cannot turn blue
+  EXPECT_EQ(Code(1, 6), "LAB_FIXED_PINK_FLOOR");
+}
+
+TEST_F(FieldTest, UpperRowPatternFixesTheFieldButTheVoidBeyondTheGridNeverCounts) {
+  for (int c = 3; c <= 5; ++c) SetField(c, 5, "LAB_BLUE_FLOOR");
+  SetField(4, 6, "LAB_BLUE_FLOOR");
+  FixBlueFloor(game, 4, 6);
+  EXPECT_EQ(Code(4, 6), "LAB_FIXED_FLOOR");
+  for (int c = 3; c <= 5; ++c) EXPECT_EQ(Code(c, 5), "LAB_BLUE_FLOOR");
+  SetField(0, 0, "LAB_BLUE_FLOOR");
+  SetField(1, 0, "LAB_BLUE_FLOOR");
+  FixBlueFloor(game, 0, 0);  // only half of each square lies in the grid, the row above is void
+  EXPECT_EQ(Code(0, 0), "LAB_BLUE_FLOOR");
+}
+
+TEST_F(FieldTest, HardcoreTrapsBetweenBlueAndWallButNotAnEdgeWallOrTheVoid) {
+  game.settings.GAMEMODE = "HARDCORE";
+  SetField(5, 4, "LAB_BLUE_FLOOR");
+  SetField(3, 4, "LAB_WALL", 1);
+  SetField(4, 3, "LAB_BLUE_FLOOR");
+  SetField(4, 5, "LAB_WALL_E", 1);
+  PaintPlayerField(game, 4, 4);
+  EXPECT_EQ(game.matrix.At(4, 4).useCollision, 1);  // the coloured field now blocks
+  SetField(1, 0, "LAB_WALL", 1);
+  SetField(0, 1, "LAB_WALL", 1);
+  EXPECT_NO_THROW(PaintPlayerField(game, 0, 0));  // the grid's corner
+  SetField(6, 6, "LAB_PINK_FLOOR");               // pink repaints skip the rule
+  PaintPlayerField(game, 6, 6);
+  EXPECT_EQ(game.matrix.At(6, 6).useCollision, 0);
+  SetField(4, 5, "LAB_WALL", 1);
+  SetField(4, 4, "LAB_FLOOR");
+  EXPECT_THROW(PaintPlayerField(game, 4, 4), ProgramEnded);
+}
+
+}  // namespace
+}  // namespace vorantis::testing
