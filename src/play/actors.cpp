@@ -6,6 +6,7 @@
 #include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "play/floor_colouring.h"
+#include "play/view.h"
 #include "present/catalogues.h"
 
 namespace vorantis {
@@ -64,13 +65,10 @@ PlayerCell PlayerField(const Game& game) {
 void DrawFieldObjects(Game& game) {
   if (game.play.originColumn < 0) game.play.originColumn = 0;
   if (game.play.originRow < 0) game.play.originRow = 0;
-  const int firstColumn = NearestInt(game.play.originColumn);
-  const int firstRow = NearestInt(game.play.originRow);
-  const int rows = NearestInt(game.level.visibleRows);
-  const int columns = NearestInt(game.level.visibleColumns);
-  for (int j = 0; j < rows; ++j) {
-    for (int i = 0; i <= columns; ++i) {
-      MatrixField* field = game.matrix.Find(firstColumn + i, firstRow + j);
+  const FieldsInView view = VisitedFields(game);
+  for (int j = 0; j < view.rows; ++j) {
+    for (int i = 0; i <= view.columns; ++i) {
+      MatrixField* field = game.matrix.Find(view.firstColumn + i, view.firstRow + j);
       if (!field) continue;
       field->objectCollision = 0;
       if (game.fieldObjects.empty()) continue;

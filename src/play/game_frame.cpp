@@ -8,20 +8,18 @@
 #include "play/floor_colouring.h"
 #include "play/hud.h"
 #include "play/screen_shot.h"
+#include "play/view.h"
 
 namespace vorantis {
 
 void DrawFields(Game& game) {
   Screen& screen = game.engine.screen();
   const float tile = game.tileSize();
-  const int firstColumn = NearestInt(game.play.originColumn);
-  const int firstRow = NearestInt(game.play.originRow);
-  const int rows = NearestInt(game.level.visibleRows);
-  const int columns = NearestInt(game.level.visibleColumns);
-  for (int j = 0; j < rows; ++j) {
-    for (int i = 0; i <= columns; ++i) {
-      const int column = firstColumn + i;
-      const int row = firstRow + j;
+  const FieldsInView view = VisitedFields(game);
+  for (int j = 0; j < view.rows; ++j) {
+    for (int i = 0; i <= view.columns; ++i) {
+      const int column = view.firstColumn + i;
+      const int row = view.firstRow + j;
       const MatrixField* field = game.matrix.Find(column, row);
       if (!field || field->opacity <= 0 || field->inLevel != 1) continue;
       FixBlueFloor(game, column, row);

@@ -22,7 +22,7 @@ struct ObjectSpec {
   std::map<std::string, std::string> keys;
 };
 
-std::string DefinitionText(const ObjectSpec& spec) {
+std::string DefinitionText(const ObjectSpec& object) {
   // Every key, so a definition never depends on defaults.
   static const char* const kOrder[] = {
       "DGFXNAME",         "DGFXTRANSPARENCY", "DDENSITY",      "DFITTOMATRIX",   "DCOLLISION",
@@ -33,9 +33,9 @@ std::string DefinitionText(const ObjectSpec& spec) {
       "DISGOODY",         "DEXTRATIME",       "DROTATE",       "DLIFETIME",      "DPOWERUP"};
   std::vector<std::pair<std::string, std::string>> pairs;
   for (const char* key : kOrder) {
-    auto it = spec.keys.find(key);
+    auto it = object.keys.find(key);
     std::string fallback = (std::string(key) == "DCOUNTSOUND" || std::string(key) == "DHOTSPOT") ? "" : "0";
-    pairs.emplace_back(key, it != spec.keys.end() ? it->second : fallback);
+    pairs.emplace_back(key, it != object.keys.end() ? it->second : fallback);
   }
   return Pairs(pairs);
 }
@@ -203,9 +203,9 @@ Canvas Glow(int size, Color color, int lobes, std::uint64_t seed) {
 
 void WriteObjects(DataFolder& out) {
   const Color matte = kOutline;
-  auto put = [&](const ObjectSpec& spec, const Canvas& art) {
-    out.WritePng("WORLD/" + spec.file + ".png", ToKeyed(art, kWhite, matte));
-    out.WriteText("WORLD/" + spec.file + ".dll", DefinitionText(spec));
+  auto put = [&](const ObjectSpec& object, const Canvas& art) {
+    out.WritePng("WORLD/" + object.file + ".png", ToKeyed(art, kWhite, matte));
+    out.WriteText("WORLD/" + object.file + ".dll", DefinitionText(object));
   };
   auto coin = Pickup("COIN", 24, "coin.ogg");
   coin["DSCORE"] = "50";
