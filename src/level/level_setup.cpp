@@ -8,6 +8,7 @@
 #include "core/program_end.h"
 #include "engine/engine.h"
 #include "level/builders.h"
+#include "level/hotspot.h"
 #include "level/level_size.h"
 #include "level/object_definitions.h"
 #include "level/tiles.h"
@@ -146,24 +147,8 @@ void LoadPlayerGraphic(Game& game) {
 }
 
 void AlignEnemy(Game& game, Enemy& enemy, const ObjectDefinition& definition) {
-  const std::string& hotspot = definition.hotspot;
-  if (hotspot == "CENTER") {
-    enemy.offsetX = enemy.width / 2;
-    enemy.offsetY = enemy.height / 2;
-  } else if (hotspot == "RIGHT") {
-    enemy.offsetX = enemy.width;
-    enemy.offsetY = 0;
-  } else if (hotspot == "BOTTOMLEFT") {
-    enemy.offsetX = 0;
-    enemy.offsetY = enemy.height;
-  } else if (hotspot == "BOTTOMRIGHT") {
-    enemy.offsetX = enemy.width;
-    enemy.offsetY = enemy.height;
-  }
-  if (definition.centerField == 1) {
-    enemy.offsetX += game.tileSize() / 2;
-    enemy.offsetY += game.tileSize() / 2;
-  }
+  // Unlike a field object, an enemy is never fitted to the field.
+  ApplyHotspot(definition, enemy.width, enemy.height, game.tileSize(), enemy.offsetX, enemy.offsetY);
 }
 
 void SpawnEnemies(Game& game) {

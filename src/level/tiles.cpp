@@ -5,6 +5,7 @@
 #include "core/datafile.h"
 #include "core/game.h"
 #include "engine/engine.h"
+#include "level/hotspot.h"
 #include "present/catalogues.h"
 
 namespace vorantis {
@@ -150,24 +151,7 @@ void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& d
     const auto side = static_cast<float>(std::lround(tile));
     screen.ScaleSprite3D(object.sprite3D, side, side);
   }
-  const std::string& hotspot = definition.hotspot;
-  if (hotspot == "CENTER") {
-    object.offsetX = object.width / 2;
-    object.offsetY = object.height / 2;
-  } else if (hotspot == "RIGHT") {
-    object.offsetX = object.width;
-    object.offsetY = 0;
-  } else if (hotspot == "BOTTOMLEFT") {
-    object.offsetX = 0;
-    object.offsetY = object.height;
-  } else if (hotspot == "BOTTOMRIGHT") {
-    object.offsetX = object.width;
-    object.offsetY = object.height;
-  }
-  if (definition.centerField == 1) {
-    object.offsetX += tile / 2;
-    object.offsetY += tile / 2;
-  }
+  ApplyHotspot(definition, object.width, object.height, tile, object.offsetX, object.offsetY);
 }
 
 void SpawnFieldObjects(Game& game, int column, int row) {

@@ -111,7 +111,8 @@ Stereo Render(const TrackPlan& t) {
     }
     // Lead: the section's two-bar motifs, each note moved onto the current chord.
     if (part != 'I') {
-      const Motif& m = (part == 'B' ? chorus : verse)[(b / 2) % 2];
+      const Motif* motifs = part == 'B' ? chorus : verse;
+      const Motif& m = motifs[(b / 2) % 2];
       int half = (b % 2) * 16;
       for (const auto& n : m.notes) {
         if (n.start < half || n.start >= half + 16) continue;
