@@ -1,34 +1,10 @@
 #include "controls/cursor_step.h"
 
-#include <cmath>
-
 #include "core/game.h"
+#include "core/nearest_int.h"
 #include "present/catalogues.h"
 
 namespace vorantis {
-
-namespace {
-
-// Beyond this a position names no field the Matrix could hold.
-constexpr double kFarthestField = 1.0e9;
-
-bool ToFieldIndex(double value, int& out) {
-  if (!std::isfinite(value) || std::fabs(value) > kFarthestField) return false;
-  out = static_cast<int>(std::lround(value));
-  return true;
-}
-
-}  // namespace
-
-FieldPosition CursorField(const Game& game) {
-  FieldPosition at;
-  const double tile = game.tileSize();
-  if (!(tile > 0)) return at;
-  const double column = std::floor(game.cursor.x / tile) + game.play.originColumn;
-  const double row = std::floor(game.cursor.y / tile) + game.play.originRow;
-  at.valid = ToFieldIndex(column, at.column) && ToFieldIndex(row, at.row);
-  return at;
-}
 
 void StepCursor(Game& game, int direction) {
   int dx = 0;
@@ -53,8 +29,8 @@ void StepCursor(Game& game, int direction) {
   if (cursor.heading != heading::kNone) {
     PlaySoundByName(game, game.settings.DEFTILESOUND);
     // The whole tile size, however large: the step lands on the next field.
-    const float offsetX = static_cast<float>(std::lround(dx * static_cast<double>(game.tileSize())));
-    const float offsetY = static_cast<float>(std::lround(dy * static_cast<double>(game.tileSize())));
+    const float offsetX = static_cast<float>(NearestInt(dx * static_cast<double>(game.tileSize())));
+    const float offsetY = static_cast<float>(NearestInt(dy * static_cast<double>(game.tileSize())));
     const float middleX = game.screenWidth / 2;
     const float middleY = game.screenHeight / 2;
     PlayState& play = game.play;

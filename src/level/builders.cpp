@@ -1,8 +1,7 @@
 #include "level/builders.h"
 
-#include <cmath>
-
 #include "core/game.h"
+#include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "level/tiles.h"
 
@@ -35,10 +34,10 @@ void GrowBar(Game& game, ProgressBar& bar) {
 
 void DrawBar(Game& game, const ProgressBar& bar) {
   Screen& screen = game.engine.screen();
-  const int top = static_cast<int>(std::lround(game.screenHeight * 0.85f));
+  const int top = static_cast<int>(NearestInt(game.screenHeight * 0.85f));
   screen.BeginCanvas();
   screen.FillRectangle(0, top, static_cast<int>(game.screenWidth), 9, Rgb(0, 0, 0));
-  screen.FillRectangle(0, top, static_cast<int>(std::lround(bar.length)), 8, Rgb(255, 0, 0));
+  screen.FillRectangle(0, top, static_cast<int>(NearestInt(bar.length)), 8, Rgb(255, 0, 0));
   screen.EndCanvas();
 }
 

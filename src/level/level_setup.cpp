@@ -1,10 +1,10 @@
 #include "level/level_setup.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/datafile.h"
 #include "core/game.h"
+#include "core/nearest_int.h"
 #include "core/program_end.h"
 #include "engine/engine.h"
 #include "level/builders.h"
@@ -164,8 +164,8 @@ void SpawnEnemies(Game& game) {
         if (definition.isEnemy == 0) continue;
         if (game.random.RandomUpTo(definition.density) != 0) continue;
         Enemy enemy;
-        enemy.x = static_cast<std::int32_t>(std::lround(static_cast<float>(column) * tile));
-        enemy.y = static_cast<std::int32_t>(std::lround(static_cast<float>(row) * tile));
+        enemy.x = static_cast<std::int32_t>(NearestInt(static_cast<float>(column) * tile));
+        enemy.y = static_cast<std::int32_t>(NearestInt(static_cast<float>(row) * tile));
         enemy.width = static_cast<float>(screen.SpritePixelWidth(definition.sprite));
         enemy.height = static_cast<float>(screen.SpritePixelHeight(definition.sprite));
         enemy.blendSource = definition.blendSource;

@@ -4,6 +4,7 @@
 
 #include "core/datafile.h"
 #include "core/game.h"
+#include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "level/hotspot.h"
 #include "present/catalogues.h"
@@ -137,7 +138,7 @@ void AssignFieldGraphic(Game& game, int column, int row, const std::string& file
 void FitFieldSprite(Game& game, int column, int row) {
   MatrixField* field = game.matrix.Find(column, row);
   if (field == nullptr || field->sprite3D == 0 || field->opacity <= 0) return;
-  const auto side = static_cast<float>(std::lround(game.tileSize()));
+  const auto side = static_cast<float>(NearestInt(game.tileSize()));
   game.engine.screen().ScaleSprite3D(field->sprite3D, side, side);
 }
 
@@ -148,7 +149,7 @@ void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& d
   if (definition.fitToMatrix == 1) {
     object.width = tile;
     object.height = tile;
-    const auto side = static_cast<float>(std::lround(tile));
+    const auto side = static_cast<float>(NearestInt(tile));
     screen.ScaleSprite3D(object.sprite3D, side, side);
   }
   ApplyHotspot(definition, object.width, object.height, tile, object.offsetX, object.offsetY);
@@ -171,8 +172,8 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       object.sprite3D = screen.MakeSprite3D(-1, definition.sprite);
       object.width = static_cast<float>(screen.SpritePixelWidth(definition.sprite)) * game.objectScale;
       object.height = static_cast<float>(screen.SpritePixelHeight(definition.sprite)) * game.objectScale;
-      screen.ScaleSprite3D(object.sprite3D, static_cast<float>(std::lround(object.width)),
-                           static_cast<float>(std::lround(object.height)));
+      screen.ScaleSprite3D(object.sprite3D, static_cast<float>(NearestInt(object.width)),
+                           static_cast<float>(NearestInt(object.height)));
       object.alpha = definition.alpha;
       object.blendSource = definition.blendSource;
       object.blendDest = definition.blendDest;

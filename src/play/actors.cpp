@@ -1,7 +1,5 @@
 #include "play/actors.h"
 
-#include <cmath>
-
 #include "core/game.h"
 #include "core/nearest_int.h"
 #include "engine/engine.h"
@@ -49,17 +47,6 @@ void DrawObjectsOfField(Game& game, MatrixField& field, int i, int j) {
   }
 }
 
-struct PlayerCell {
-  int column;
-  int row;
-};
-// The field under the cursor's top-left corner.
-PlayerCell PlayerField(const Game& game) {
-  const float tile = game.tileSize();
-  return {static_cast<int>(std::floor(game.cursor.x / tile) + game.play.originColumn),
-          static_cast<int>(std::floor(game.cursor.y / tile) + game.play.originRow)};
-}
-
 }  // namespace
 
 void DrawFieldObjects(Game& game) {
@@ -78,10 +65,12 @@ void DrawFieldObjects(Game& game) {
 }
 
 void StepPlayer(Game& game) {
-  const PlayerCell at = PlayerField(game);
-  const MatrixField* field = game.matrix.Find(at.column, at.row);
-  if (field && field->objectCollision == 1) CollectFieldObjects(game, at.column, at.row);
-  PaintPlayerField(game, at.column, at.row);
+  const FieldPosition at = CursorField(game);
+  if (at.valid) {
+    const MatrixField* field = game.matrix.Find(at.column, at.row);
+    if (field && field->objectCollision == 1) CollectFieldObjects(game, at.column, at.row);
+    PaintPlayerField(game, at.column, at.row);
+  }
   Screen& screen = game.engine.screen();
   screen.TurnSprite3D(game.cursor.sprite3D, 1, 1);
   screen.DrawSprite3D(game.cursor.sprite3D, NearestInt(game.cursor.x), NearestInt(game.cursor.y), 255);

@@ -2,6 +2,8 @@
 // screen, from the view origin.
 #pragma once
 
+#include <cmath>
+
 #include "core/game.h"
 #include "core/nearest_int.h"
 
@@ -17,6 +19,32 @@ struct FieldsInView {
 inline FieldsInView VisitedFields(const Game& game) {
   return {NearestInt(game.play.originColumn), NearestInt(game.play.originRow),
           NearestInt(game.level.visibleRows), NearestInt(game.level.visibleColumns)};
+}
+
+struct FieldPosition {
+  int column = 0;
+  int row = 0;
+  bool valid = false;  // false when the tile size gives no field (0 or not a number)
+};
+
+// The field under the cursor's top-left corner: its screen field plus the view origin.
+// The cursor, its colouring, its pickups and the bomb all start from this one field.
+inline FieldPosition CursorField(const Game& game) {
+  // Beyond this a position names no field the Matrix could hold.
+  constexpr double kFarthestField = 1.0e9;
+  FieldPosition at;
+  const double tile = game.tileSize();
+  if (!(tile > 0)) return at;
+  const double column = std::floor(game.cursor.x / tile) + game.play.originColumn;
+  const double row = std::floor(game.cursor.y / tile) + game.play.originRow;
+  if (!std::isfinite(column) || !std::isfinite(row) || std::fabs(column) > kFarthestField ||
+      std::fabs(row) > kFarthestField) {
+    return at;
+  }
+  at.column = NearestInt(column);
+  at.row = NearestInt(row);
+  at.valid = true;
+  return at;
 }
 
 }  // namespace vorantis

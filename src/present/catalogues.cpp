@@ -1,8 +1,7 @@
 #include "present/catalogues.h"
 
-#include <cmath>
-
 #include "core/game.h"
+#include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "engine/files.h"
 
@@ -57,8 +56,8 @@ void LoadEffectSprites(Game& game) {
       EffectSprite effect;
       const int sprite = screen.LoadImageSprite(-1, folder + name, kModeTexture);
       effect.sprite3D = screen.MakeSprite3D(-1, sprite);
-      const auto rowsBound = static_cast<std::int32_t>(std::lround(game.level.visibleRows * tile));
-      const auto columnsBound = static_cast<std::int32_t>(std::lround(game.level.visibleColumns * tile));
+      const auto rowsBound = static_cast<std::int32_t>(NearestInt(game.level.visibleRows * tile));
+      const auto columnsBound = static_cast<std::int32_t>(NearestInt(game.level.visibleColumns * tile));
       effect.y = static_cast<float>(game.random.RandomUpTo(rowsBound));
       effect.x = static_cast<float>(game.random.RandomUpTo(columnsBound));
       effect.speedX = static_cast<float>(1 + game.random.RandomUpTo(5));
