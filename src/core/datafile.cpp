@@ -6,35 +6,46 @@
 
 namespace vorantis {
 
+namespace {
+
+// Refills read this much of a file at a time.
+constexpr std::size_t kReadStep = 64 * 1024;
+
+}  // namespace
+
 std::optional<LineReader> LineReader::Open(const std::string& gamePath) {
-  auto bytes = ReadWholeFile(gamePath);
-  if (!bytes) return std::nullopt;
-  return LineReader(std::move(*bytes));
+  auto file = OpenFileStream(gamePath);
+  if (!file) return std::nullopt;
+  return LineReader(std::move(*file));
+}
+
+bool LineReader::Fill() {
+  if (position_ < buffer_.size()) return true;
+  if (!file_.is_open()) return false;
+  buffer_.resize(kReadStep);
+  file_.read(reinterpret_cast<char*>(buffer_.data()), static_cast<std::streamsize>(buffer_.size()));
+  buffer_.resize(static_cast<std::size_t>(file_.gcount()));
+  position_ = 0;
+  if (buffer_.empty()) file_.close();
+  return !buffer_.empty();
+}
+
+bool LineReader::AtEnd() {
+  return !Fill();
 }
 
 std::string LineReader::ReadLine() {
   std::string line;
-  while (position_ < bytes_.size()) {
-    std::uint8_t c = bytes_[position_++];
+  while (Fill()) {
+    std::uint8_t c = buffer_[position_++];
     if (c == '\r') {
-      if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+      if (Fill() && buffer_[position_] == '\n') ++position_;
       return line;
     }
     if (c == '\n' || c == 0) return line;
-    line.push_back(static_cast<char>(c));
+    if (line.size() < kLongestLine) line.push_back(static_cast<char>(c));
   }
   return line;
-}
-
-std::vector<KeyValue> ReadPairs(LineReader& reader) {
-  std::vector<KeyValue> pairs;
-  while (!reader.AtEnd()) {
-    KeyValue pair;
-    pair.key = reader.ReadLine();
-    pair.value = reader.ReadLine();
-    pairs.push_back(std::move(pair));
-  }
-  return pairs;
 }
 
 std::int32_t ParseInt(const std::string& text) {

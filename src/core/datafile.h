@@ -2,27 +2,38 @@
 // key-line/value-line pairs until the end of the file, with lenient numbers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace vorantis {
 
+// Longer lines keep their first kLongestLine bytes; the rest up to the line's end is skipped.
+inline constexpr std::size_t kLongestLine = 64 * 1024;
+
 // Reads lines from bytes: a line ends at CR, LF or a zero byte; CR LF counts as one end.
+// A file is read from a stream as far as its lines are asked for, never whole.
 class LineReader {
  public:
-  explicit LineReader(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+  explicit LineReader(std::vector<std::uint8_t> bytes) : buffer_(std::move(bytes)) {}
   // Opens a file through the file layer; nothing when it cannot be opened.
   static std::optional<LineReader> Open(const std::string& gamePath);
 
-  bool AtEnd() const { return position_ >= bytes_.size(); }
+  bool AtEnd();
   // The next line without its end; the empty text at the end of the file.
   std::string ReadLine();
 
  private:
-  std::vector<std::uint8_t> bytes_;
+  explicit LineReader(std::ifstream file) : file_(std::move(file)) {}
+  // Makes sure a byte is buffered unless the data has ended; false at the end.
+  bool Fill();
+
+  std::vector<std::uint8_t> buffer_;
   std::size_t position_ = 0;
+  std::ifstream file_;  // not open when reading from bytes
 };
 
 struct KeyValue {
@@ -31,7 +42,48 @@ struct KeyValue {
 };
 
 // Key and value lines in pairs until the end; a final key line gets the empty value.
-std::vector<KeyValue> ReadPairs(LineReader& reader);
+// The pairs are read one at a time as the loop over them goes on, so a file of many lines
+// never sits in memory whole.
+class PairReader {
+ public:
+  explicit PairReader(LineReader& reader) : reader_(&reader) {}
+
+  class Iterator {
+   public:
+    Iterator() = default;
+    explicit Iterator(PairReader* pairs) : pairs_(pairs) { Next(); }
+    const KeyValue& operator*() const { return pairs_->current_; }
+    Iterator& operator++() {
+      Next();
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return pairs_ == other.pairs_; }
+
+   private:
+    // Past the last pair the iterator equals the default one, the end.
+    void Next() {
+      if (!pairs_->reader_->AtEnd()) {
+        pairs_->current_.key = pairs_->reader_->ReadLine();
+        pairs_->current_.value = pairs_->reader_->ReadLine();
+      } else {
+        pairs_ = nullptr;
+      }
+    }
+    PairReader* pairs_ = nullptr;
+  };
+
+  // One pass only: the lines are consumed as they are read.
+  Iterator begin() { return Iterator(this); }
+  Iterator end() { return Iterator(); }
+
+ private:
+  LineReader* reader_;
+  KeyValue current_;
+};
+
+inline PairReader ReadPairs(LineReader& reader) {
+  return PairReader(reader);
+}
 
 // Leading blanks and tabs skipped, an optional sign, digits up to the first non-digit;
 // no digits give 0. Values beyond 32 bits wrap as the original's 32-bit arithmetic did.

@@ -1,9 +1,8 @@
 #include "engine/files.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace vorantis {
@@ -72,13 +71,58 @@ std::string MapPath(const std::string& gamePath) {
   return ResolveCaseInsensitively(Normalise(gamePath));
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& gamePath) {
-  std::string path = MapPath(gamePath);
+namespace {
+
+std::optional<std::ifstream> OpenMapped(const std::string& path) {
   std::error_code ec;
   if (!fs::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return in;
+}
+
+// At most `count` bytes from the start of the file. The size on disk sizes the first read
+// (and, with `refuseFull`, refuses a file that already has `count` bytes); a file that grows
+// meanwhile is read on in steps, never past `count`.
+std::optional<std::vector<std::uint8_t>> ReadStart(const std::string& gamePath, std::size_t count,
+                                                   bool refuseFull) {
+  const std::string path = MapPath(gamePath);
+  auto in = OpenMapped(path);
+  if (!in) return std::nullopt;
+  std::error_code ec;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (!ec && refuseFull && size >= count) return std::nullopt;
+  constexpr std::size_t kStep = 1 << 20;
+  std::size_t step = ec ? kStep : static_cast<std::size_t>(std::min<std::uintmax_t>(size, count));
+  std::vector<std::uint8_t> bytes;
+  while (bytes.size() < count) {
+    const std::size_t had = bytes.size();
+    step = std::min(step, count - had);
+    bytes.resize(had + step);
+    in->read(reinterpret_cast<char*>(bytes.data() + had), static_cast<std::streamsize>(step));
+    bytes.resize(had + static_cast<std::size_t>(in->gcount()));
+    if (bytes.size() < had + step || in->peek() == std::ifstream::traits_type::eof()) break;
+    step = kStep;
+  }
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<std::ifstream> OpenFileStream(const std::string& gamePath) {
+  return OpenMapped(MapPath(gamePath));
+}
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& gamePath, std::size_t largest) {
+  // One byte more than allowed shows a file that grew past the limit while it was read.
+  const std::size_t count = largest < SIZE_MAX ? largest + 1 : largest;
+  auto bytes = ReadStart(gamePath, count, true);
+  if (bytes && bytes->size() > largest) return std::nullopt;
+  return bytes;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadFileStart(const std::string& gamePath, std::size_t largest) {
+  return ReadStart(gamePath, largest, false);
 }
 
 std::vector<std::string> ListFolder(const std::string& gameFolder, const std::string& pattern) {

@@ -1,6 +1,7 @@
 #include <limits>
 
 #include "engine/files.h"
+#include "engine/picture_budget.h"
 #include "engine/screen.h"
 #include "engine/screen_state.h"
 
@@ -44,7 +45,9 @@ int Screen::LoadImageSprite(int number, const std::string& path, int mode) {
       }
     }
     const auto expected = static_cast<std::size_t>(decoded->width) * decoded->height * 4;
-    if (!accepted || !FitsSpriteSize(decoded->width, decoded->height) || decoded->rgba.size() != expected) {
+    // The decoders hold to the budget already; this guards decoders registered from elsewhere.
+    if (!accepted || !WithinPictureBudget(decoded->width, decoded->height) ||
+        decoded->rgba.size() != expected) {
       return 0;
     }
     image = decoded;

@@ -106,7 +106,8 @@ int Sounds::StartSoundSystem() {
 int Sounds::LoadSoundFile(int number, const std::string& path) {
   State& s = *state_;
   if (!s.device || (number != kNewHandle && number <= 0)) return 0;
-  auto data = ReadWholeFile(path);
+  // The start of a longer file holds more than the decode keeps (kDecodedSoundLimit).
+  auto data = ReadFileStart(path, kLargestWholeFile);
   if (!data) return 0;
   Pcm pcm;
   bool decoded = s.Decode(*data, pcm);
@@ -114,8 +115,6 @@ int Sounds::LoadSoundFile(int number, const std::string& path) {
   if (!decoded || pcm.bytes.empty()) return 0;
   CutToLimit(pcm);
 
-  // The number is freed even when its new sound cannot be made.
-  if (number != kNewHandle) s.Free(number);
   State::Sound sound;
   sound.buffer = s.device->CreateBuffer(pcm);
   if (sound.buffer == 0) return 0;
@@ -124,6 +123,8 @@ int Sounds::LoadSoundFile(int number, const std::string& path) {
     s.device->DestroyBuffer(sound.buffer);
     return 0;
   }
+  // Only now that the new sound exists does the number's old sound go.
+  if (number != kNewHandle) s.Free(number);
   const int handle = number == kNewHandle ? s.UnusedHandle() : number;
   s.sounds[handle] = std::move(sound);
   return handle;

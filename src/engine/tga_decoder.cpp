@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "engine/picture_budget.h"
+
 namespace vorantis {
 
 namespace {
@@ -72,9 +74,14 @@ bool DecodeTga(const std::vector<std::uint8_t>& bytes, Image& out) {
   if (pixelsAt > bytes.size()) return false;
 
   const int depth = bits / 8;
+  const bool runLength = imageType == kTypeTrueColourRunLength;
   const std::size_t count = static_cast<std::size_t>(width) * height;
+  // The fewest bytes that code that many pixels: each pixel plain, or one repeat packet
+  // per 128 pixels. A header that claims more than the file holds is refused unread.
+  const std::size_t fewestBytes = runLength ? (count + 127) / 128 * (1 + depth) : count * depth;
+  if (!WithinPictureBudget(width, height) || fewestBytes > bytes.size() - pixelsAt) return false;
   std::vector<std::uint8_t> bgra;
-  if (!ReadPixels(bytes, pixelsAt, count, depth, imageType == kTypeTrueColourRunLength, bgra)) return false;
+  if (!ReadPixels(bytes, pixelsAt, count, depth, runLength, bgra)) return false;
 
   const bool hasAlpha = bits == 32 && (descriptor & 0x0F) != 0;
   const bool rightToLeft = (descriptor & 0x10) != 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/test_game.h"
+
 namespace vorantis {
 namespace {
 
@@ -15,12 +17,53 @@ std::vector<std::string> AllLines(LineReader reader) {
   return lines;
 }
 
+std::vector<KeyValue> AllPairs(LineReader reader) {
+  std::vector<KeyValue> pairs;
+  for (const KeyValue& pair : ReadPairs(reader)) pairs.push_back(pair);
+  return pairs;
+}
+
 TEST(LineReader, EveryKindOfLineEnd) {
   EXPECT_EQ(AllLines(FromText("a\rb\nc\r\nd")), (std::vector<std::string>{"a", "b", "c", "d"}));
   // A zero byte ends a line; a CR LF pair is one end, LF CR two.
   EXPECT_EQ(AllLines(FromText(std::string("a\0b\n\rc", 7))), (std::vector<std::string>{"a", "b", "", "c"}));
   EXPECT_EQ(AllLines(FromText("x\r\n\r\ny\r\n")), (std::vector<std::string>{"x", "", "y"}));
   EXPECT_TRUE(AllLines(FromText("")).empty());
+}
+
+TEST(LineReader, FilesReadInPiecesGiveTheLinesTheirBytesGive) {
+  // Files are read 64 KiB at a time: line ends placed across that boundary, and the last
+  // byte of the file a CR, must read as they do from bytes.
+  testing::ScratchFolder folder;
+  const std::string filler(64 * 1024 - 1, 'f');
+  const std::string cases[] = {"",
+                               "one",
+                               "a\rb\nc\r\nd\r",
+                               filler + "\r\nnext",
+                               filler + "\r\rnext",
+                               filler + "x\r\nnext\n",
+                               filler + "\r",
+                               filler + std::string("\0\n", 2),
+                               filler + filler + "\n\n\r"};
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text.size());
+    folder.Write("data.txt", text);
+    auto reader = LineReader::Open(folder.GamePath() + "DATA.TXT");
+    ASSERT_TRUE(reader.has_value());
+    EXPECT_EQ(AllLines(std::move(*reader)), AllLines(FromText(text)));
+  }
+  EXPECT_FALSE(LineReader::Open(folder.GamePath() + "missing.txt").has_value());
+  folder.MakeFolder("folder");
+  EXPECT_FALSE(LineReader::Open(folder.GamePath() + "folder").has_value());
+}
+
+TEST(LineReader, OverLongLinesKeepTheirStartAndSkipTheRest) {
+  const std::string longest(kLongestLine, 'a');
+  const auto lines = AllLines(FromText(longest + "\n" + longest + "bcd\r\nnext"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], longest);
+  EXPECT_EQ(lines[1], longest);
+  EXPECT_EQ(lines[2], "next");
 }
 
 TEST(LineReader, KeepsBytesAboveAsciiAndBlanks) {
@@ -30,16 +73,15 @@ TEST(LineReader, KeepsBytesAboveAsciiAndBlanks) {
 }
 
 TEST(ReadPairs, FinalKeyGetsEmptyValue) {
-  auto reader = FromText("A\n1\nB");
-  auto pairs = ReadPairs(reader);
+  auto pairs = AllPairs(FromText("A\n1\nB"));
   ASSERT_EQ(pairs.size(), 2u);
   EXPECT_EQ(pairs[1].key, "B");
   EXPECT_EQ(pairs[1].value, "");
+  EXPECT_TRUE(AllPairs(FromText("")).empty());
 }
 
 TEST(ReadPairs, BlankLineShiftsThePairing) {
-  auto reader = FromText("APPNAME\nTitle\n\nMULTITASK\n5\n");
-  auto pairs = ReadPairs(reader);
+  auto pairs = AllPairs(FromText("APPNAME\nTitle\n\nMULTITASK\n5\n"));
   ASSERT_EQ(pairs.size(), 3u);
   EXPECT_EQ(pairs[1].key, "");
   EXPECT_EQ(pairs[1].value, "MULTITASK");

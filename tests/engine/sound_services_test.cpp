@@ -112,6 +112,45 @@ TEST_F(SoundTest, NumbersAreChosenOrNewAndAFailedLoadKeepsTheOldSound) {
   EXPECT_EQ(sounds.SoundExists(first) + sounds.StartSound(first, 0) + sounds.StartSoundSystem(), 0);
 }
 
+// A silent device that can be told to refuse new buffers or voices.
+class RefusingSoundDevice : public SilentSoundDevice {
+ public:
+  std::uint32_t CreateBuffer(const Pcm& pcm) override {
+    return refuseBuffers ? 0 : SilentSoundDevice::CreateBuffer(pcm);
+  }
+  std::uint32_t CreateVoice(std::uint32_t buffer) override {
+    return refuseVoices ? 0 : SilentSoundDevice::CreateVoice(buffer);
+  }
+  bool refuseBuffers = false;
+  bool refuseVoices = false;
+};
+
+TEST(SoundReplacement, TheOldSoundStaysUntilTheNewOneIsMade) {
+  enum class Failure { kMissingFile, kUndecodable, kNoBuffer, kNoVoice };
+  for (Failure failure :
+       {Failure::kMissingFile, Failure::kUndecodable, Failure::kNoBuffer, Failure::kNoVoice}) {
+    SCOPED_TRACE(static_cast<int>(failure));
+    testing::ScratchFolder folder;
+    folder.Write("old.wav", LevelWav(100));
+    folder.Write("new.wav", failure == Failure::kUndecodable ? "RIFF and no more" : LevelWav(300));
+    auto owned = std::make_unique<RefusingSoundDevice>();
+    RefusingSoundDevice* device = owned.get();
+    Sounds sounds([&owned] { return std::move(owned); });
+    ASSERT_EQ(sounds.StartSoundSystem(), 1);
+    ASSERT_EQ(sounds.LoadSoundFile(40, folder.GamePath() + "old.wav"), 40);
+    device->refuseBuffers = failure == Failure::kNoBuffer;
+    device->refuseVoices = failure == Failure::kNoVoice;
+    const std::string next = failure == Failure::kMissingFile ? "missing.wav" : "new.wav";
+    EXPECT_EQ(sounds.LoadSoundFile(40, folder.GamePath() + next), 0);
+    EXPECT_EQ(sounds.SoundExists(40), 1);
+    EXPECT_EQ(device->TotalBufferBytes(), 200u) << "the old sound's buffer, and nothing left of the new";
+    EXPECT_EQ(device->VoiceCount(), 1);
+    device->refuseVoices = false;
+    EXPECT_EQ(sounds.StartSound(40, 0), 1);
+    EXPECT_EQ(device->PlayingVoiceCount(), 1);
+  }
+}
+
 TEST_F(SoundTest, OverlappingDuplicatesAreFreedWhenFinishedHaltedOrReleased) {
   const int effect = Load(LevelWav(800));
   const int other = Load(LevelWav(800));

@@ -87,6 +87,19 @@ TEST_F(LoopbackTest, HaltingEverySoundSilencesTheMixAndPlayingAgainStartsOver) {
   EXPECT_NEAR(Render(0.2).second, 0, kTolerance);
 }
 
+TEST_F(LoopbackTest, AFailedLoadUnderANumberKeepsItsOldSoundAndASuccessfulOneReplacesIt) {
+  const int effect = Load("effect.wav", 0.5);
+  folder.Write("broken.wav", "RIFF and nothing after");
+  EXPECT_EQ(sounds.LoadSoundFile(effect, folder.GamePath() + "broken.wav"), 0);
+  EXPECT_EQ(sounds.LoadSoundFile(effect, folder.GamePath() + "missing.wav"), 0);
+  ASSERT_EQ(sounds.StartSound(effect, 0), 1);
+  EXPECT_NEAR(Render(0.2).first, kLevel, kTolerance);
+  folder.Write("quieter.wav", testing::LevelWav(Frames(0.5), kRate, kLevel / 2));
+  ASSERT_EQ(sounds.LoadSoundFile(effect, folder.GamePath() + "quieter.wav"), effect);
+  ASSERT_EQ(sounds.StartSound(effect, 0), 1);
+  EXPECT_NEAR(Render(0.2).first, kLevel / 2, kTolerance) << "only the new sound plays";
+}
+
 TEST(OpenAlDefaultDevice, StartingWithOrWithoutASoundCardIsHarmless) {
   testing::ScratchFolder folder;
   folder.Write("effect.wav", testing::LevelWav(100));

@@ -13,6 +13,7 @@
 // After jpeglib.h, which it builds on.
 #include <jerror.h>
 
+#include "engine/picture_budget.h"
 #include "engine/screen.h"
 #include "engine/tga_decoder.h"
 
@@ -20,12 +21,29 @@ namespace vorantis {
 
 namespace {
 
-// Pictures larger than this on a side are refused rather than allocated.
-constexpr std::uint32_t kLargestSide = 32767;
+// The most pixels one file byte can stand for, per format, so that a short file cannot
+// claim a picture it could never hold. PNG: deflate expands at most 1032 times, and a
+// 1-bit picture has 8 pixels per byte.
+constexpr std::uint64_t kPngPixelsPerByte = 1032 * 8;
+// JPEG: Huffman coding needs 2 bits per 8 x 8 block at least (256 pixels per byte);
+// arithmetic coding goes further, so the bound is generous.
+constexpr std::uint64_t kJpegPixelsPerByte = 4096;
+// TIFF, 1-bit samples: stored plainly 8 pixels per byte; PackBits expands at most 64 times;
+// the densest other codings (LZW about 2730:1, deflate 1032:1) rounded up. Fax-coded blank
+// pages beyond that are refused.
+constexpr std::uint64_t kTiffPlainPixelsPerByte = 8;
+constexpr std::uint64_t kTiffPackBitsPixelsPerByte = 64 * 8;
+constexpr std::uint64_t kTiffPixelsPerByte = 32768;
 
-}  // namespace
-
-namespace {
+// Library allocations that are not pixels (PNG chunks, JPEG coefficient buffers, TIFF
+// strips and tiles) stay below these. The PNG figure is libpng's usual default, made explicit.
+constexpr png_alloc_size_t kPngLargestChunk = 8000000;
+// Chunks that may repeat and are kept whole, none of which changes a pixel: texts and
+// suggested palettes are skipped unread.
+constexpr png_byte kPngSkippedChunks[] = {'t', 'E', 'X', 't', '\0', 'z', 'T', 'X', 't', '\0',
+                                          'i', 'T', 'X', 't', '\0', 's', 'P', 'L', 'T', '\0'};
+constexpr long kJpegMemory = static_cast<long>(kLargestPicturePixels * 8);
+constexpr tmsize_t kTiffLargestAllocation = static_cast<tmsize_t>(kLargestPicturePixels * 4);
 
 struct PngSource {
   const std::vector<std::uint8_t>* bytes;
@@ -61,11 +79,14 @@ bool DecodePngInto(const std::vector<std::uint8_t>& bytes, Image& out, std::vect
     return false;
   }
   png_set_read_fn(png, &source, PngRead);
+  png_set_user_limits(png, kLargestPictureSide, kLargestPictureSide);
+  png_set_chunk_malloc_max(png, kPngLargestChunk);
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kPngSkippedChunks, 4);
   png_read_info(png, info);
   const png_uint_32 width = png_get_image_width(png, info);
   const png_uint_32 height = png_get_image_height(png, info);
   const int colourType = png_get_color_type(png, info);
-  if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide) png_error(png, "size");
+  if (!WithinPictureBudget(width, height, bytes.size(), kPngPixelsPerByte)) png_error(png, "size");
   // An alpha channel or a transparency chunk both count as an alpha of the file's own.
   const bool hasAlpha = (colourType & PNG_COLOR_MASK_ALPHA) != 0 || png_get_valid(png, info, PNG_INFO_tRNS);
   png_set_expand(png);
@@ -117,11 +138,19 @@ void JpegMessage(j_common_ptr info, int level) {
   if (level < 0 && errors->manager.msg_code == JWRN_JPEG_EOF) errors->truncated = true;
 }
 
+// A progressive file may hold any number of scans, each a pass over the whole picture.
+constexpr int kJpegMostScans = 256;
+
+void JpegProgress(j_common_ptr common) {
+  if (reinterpret_cast<j_decompress_ptr>(common)->input_scan_number > kJpegMostScans)
+    common->err->error_exit(common);
+}
+
 // Kept free of objects with destructors: a library error leaves through longjmp.
-bool DecodeJpegInto(const std::vector<std::uint8_t>& bytes, std::vector<std::uint8_t>& rgb, int& width,
-                    int& height) {
+bool DecodeJpegInto(const std::vector<std::uint8_t>& bytes, Image& out, std::vector<std::uint8_t>& row) {
   jpeg_decompress_struct info;
   JpegErrors errors;
+  jpeg_progress_mgr progress;
   info.err = jpeg_std_error(&errors.manager);
   errors.manager.error_exit = JpegFail;
   errors.manager.emit_message = JpegMessage;
@@ -131,21 +160,40 @@ bool DecodeJpegInto(const std::vector<std::uint8_t>& bytes, std::vector<std::uin
     return false;
   }
   jpeg_create_decompress(&info);
+  info.mem->max_memory_to_use = kJpegMemory;
+  progress.progress_monitor = JpegProgress;
+  info.progress = &progress;
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  if (info.output_width == 0 || info.output_height == 0 || info.output_width > kLargestSide ||
-      info.output_height > kLargestSide || info.output_components != 3) {
+  // Before jpeg_start_decompress, which takes whole-picture buffers for progressive files.
+  if (!WithinPictureBudget(info.image_width, info.image_height, bytes.size(), kJpegPixelsPerByte)) {
     jpeg_destroy_decompress(&info);
     return false;
   }
-  width = static_cast<int>(info.output_width);
-  height = static_cast<int>(info.output_height);
-  rgb.resize(static_cast<std::size_t>(width) * height * 3);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  if (info.output_width != info.image_width || info.output_height != info.image_height ||
+      info.output_components != 3) {
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  const std::size_t width = info.output_width;
+  out.width = static_cast<int>(width);
+  out.height = static_cast<int>(info.output_height);
+  out.hasAlpha = false;
+  out.rgba.resize(width * info.output_height * 4);
+  row.resize(width * 3);
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = &rgb[static_cast<std::size_t>(info.output_scanline) * width * 3];
-    jpeg_read_scanlines(&info, &row, 1);
+    std::uint8_t* into = &out.rgba[info.output_scanline * width * 4];
+    JSAMPROW rgb = row.data();
+    if (jpeg_read_scanlines(&info, &rgb, 1) != 1)
+      errors.manager.error_exit(reinterpret_cast<j_common_ptr>(&info));
+    for (std::size_t x = 0; x < width; ++x) {
+      into[x * 4] = row[x * 3];
+      into[x * 4 + 1] = row[x * 3 + 1];
+      into[x * 4 + 2] = row[x * 3 + 2];
+      into[x * 4 + 3] = 255;
+    }
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
@@ -156,20 +204,10 @@ bool DecodeJpegInto(const std::vector<std::uint8_t>& bytes, std::vector<std::uin
 
 bool DecodeJpeg(const std::vector<std::uint8_t>& bytes, Image& out) {
   if (bytes.size() < 3 || bytes[0] != 0xFF || bytes[1] != 0xD8 || bytes[2] != 0xFF) return false;
-  std::vector<std::uint8_t> rgb;
-  int width = 0;
-  int height = 0;
-  if (!DecodeJpegInto(bytes, rgb, width, height)) return false;
-  out.width = width;
-  out.height = height;
-  out.hasAlpha = false;
-  out.rgba.resize(static_cast<std::size_t>(width) * height * 4);
-  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) {
-    out.rgba[i * 4] = rgb[i * 3];
-    out.rgba[i * 4 + 1] = rgb[i * 3 + 1];
-    out.rgba[i * 4 + 2] = rgb[i * 3 + 2];
-    out.rgba[i * 4 + 3] = 255;
-  }
+  Image decoded;
+  std::vector<std::uint8_t> row;
+  if (!DecodeJpegInto(bytes, decoded, row)) return false;
+  out = std::move(decoded);
   return true;
 }
 
@@ -229,6 +267,27 @@ int TiffNoteError(TIFF*, void* failed, const char*, const char*, va_list) {
   return 1;
 }
 
+std::uint64_t TiffPixelsPerByte(TIFF* tiff) {
+  std::uint16_t compression = COMPRESSION_NONE;
+  TIFFGetFieldDefaulted(tiff, TIFFTAG_COMPRESSION, &compression);
+  if (compression == COMPRESSION_NONE) return kTiffPlainPixelsPerByte;
+  if (compression == COMPRESSION_PACKBITS) return kTiffPackBitsPixelsPerByte;
+  return kTiffPixelsPerByte;
+}
+
+// The picture, and for a tiled file its tiles, which are read one at a time into a buffer
+// of a tile's size, fit the budget and the file.
+bool TiffWithinBudget(TIFF* tiff, std::uint32_t width, std::uint32_t height, std::size_t fileBytes) {
+  const std::uint64_t perByte = TiffPixelsPerByte(tiff);
+  if (!WithinPictureBudget(width, height, fileBytes, perByte)) return false;
+  if (!TIFFIsTiled(tiff)) return true;
+  std::uint32_t tileWidth = 0;
+  std::uint32_t tileLength = 0;
+  return TIFFGetField(tiff, TIFFTAG_TILEWIDTH, &tileWidth) == 1 &&
+         TIFFGetField(tiff, TIFFTAG_TILELENGTH, &tileLength) == 1 &&
+         WithinPictureBudget(tileWidth, tileLength, fileBytes, perByte);
+}
+
 }  // namespace
 
 bool DecodeTiff(const std::vector<std::uint8_t>& bytes, Image& out) {
@@ -242,6 +301,7 @@ bool DecodeTiff(const std::vector<std::uint8_t>& bytes, Image& out) {
   bool damaged = false;
   TIFFOpenOptionsSetErrorHandlerExtR(options, TiffNoteError, &damaged);
   TIFFOpenOptionsSetWarningHandlerExtR(options, TiffSilence, nullptr);
+  TIFFOpenOptionsSetMaxSingleMemAlloc(options, kTiffLargestAllocation);
   TIFF* tiff = TIFFClientOpenExt("memory", "rm", &memory, TiffRead, TiffWrite, TiffSeek, TiffClose, TiffSize,
                                  TiffMap, TiffUnmap, options);
   TIFFOpenOptionsFree(options);
@@ -252,8 +312,8 @@ bool DecodeTiff(const std::vector<std::uint8_t>& bytes, Image& out) {
   std::uint16_t extraCount = 0;
   std::uint16_t* extraKinds = nullptr;
   bool ok = TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width) == 1 &&
-            TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height) == 1 && width > 0 && height > 0 &&
-            width <= kLargestSide && height <= kLargestSide;
+            TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height) == 1 &&
+            TiffWithinBudget(tiff, width, height, bytes.size());
   const bool hasAlpha =
       TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraKinds) == 1 && extraCount > 0;
   // The RGBA reader premultiplies straight alpha; the engine keeps colours straight.

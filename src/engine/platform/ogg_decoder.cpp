@@ -9,6 +9,9 @@ namespace vorantis {
 
 namespace {
 
+// Well above ordinary Vorbis (about 10 to 30 PCM bytes per file byte).
+constexpr std::size_t kPcmBytesPerOggByte = 64;
+
 // The stream read from memory: vorbisfile calls back into this.
 struct MemoryStream {
   const std::vector<std::uint8_t>* data;
@@ -26,27 +29,26 @@ std::size_t ReadMemory(void* into, std::size_t size, std::size_t count, void* so
   return items;
 }
 
-int SeekMemory(void* source, ogg_int64_t offset, int whence) {
-  auto* stream = static_cast<MemoryStream*>(source);
-  const auto size = static_cast<ogg_int64_t>(stream->data->size());
-  ogg_int64_t base = 0;
-  if (whence == SEEK_CUR) base = static_cast<ogg_int64_t>(stream->position);
-  if (whence == SEEK_END) base = size;
-  const ogg_int64_t target = base + offset;
-  if (target < 0 || target > size) return -1;
-  stream->position = static_cast<std::size_t>(target);
+// The stream's length as its last page gives it, or 0. Only a hint for the first
+// reservation: the page may belong to a later chained stream, or lie.
+std::uint64_t LastGranule(const std::vector<std::uint8_t>& data) {
+  constexpr std::size_t kPageHeader = 27;
+  for (std::size_t at = data.size() >= kPageHeader ? data.size() - kPageHeader + 1 : 0; at-- > 0;) {
+    if (std::memcmp(data.data() + at, "OggS", 4) != 0 || data[at + 4] != 0) continue;
+    std::uint64_t granule = 0;
+    for (int i = 7; i >= 0; --i) granule = granule << 8 | data[at + 6 + i];
+    return granule >> 63 ? 0 : granule;
+  }
   return 0;
-}
-
-long TellMemory(void* source) {
-  return static_cast<long>(static_cast<MemoryStream*>(source)->position);
 }
 
 }  // namespace
 
 bool DecodeOgg(const std::vector<std::uint8_t>& data, Pcm& out, std::size_t limit) {
   MemoryStream stream{&data};
-  const ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
+  // Read as a stream that cannot seek: to seek, vorbisfile would first walk the whole file
+  // and keep the headers of every chained stream in it, some 100 KB each.
+  const ov_callbacks callbacks{ReadMemory, nullptr, nullptr, nullptr};
   OggVorbis_File file;
   if (ov_open_callbacks(&stream, &file, nullptr, 0, callbacks) != 0) return false;
 
@@ -59,9 +61,11 @@ bool DecodeOgg(const std::vector<std::uint8_t>& data, Pcm& out, std::size_t limi
   const std::size_t frame = static_cast<std::size_t>(channels) * 2;
   limit -= limit % frame;
 
+  // The length the last page claims only sizes the first reservation, and only as far as the
+  // file could plausibly decode to; a longer stream grows the buffer as it decodes.
   std::vector<std::uint8_t> pcm;
-  const ogg_int64_t total = ov_pcm_total(&file, -1);
-  if (total > 0) pcm.reserve(std::min(limit, static_cast<std::size_t>(total) * frame));
+  const std::size_t frames = std::min(LastGranule(data), std::uint64_t{limit / frame});
+  pcm.reserve(std::min(frames * frame, data.size() * kPcmBytesPerOggByte));
 
   char chunk[16384];
   int section = 0;

@@ -1,0 +1,113 @@
+// Files far larger than the game needs: whole-file reads stop at their cap, and data files
+// are read line by line as far as they are used, never whole.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/datafile.h"
+#include "engine/files.h"
+#include "engine/silent_sound_device.h"
+#include "engine/sounds.h"
+#include "engine/test_files.h"
+#include "hostile/allocation_counter.h"
+#include "support/test_game.h"
+
+namespace vorantis {
+namespace {
+
+using testing::AllocationWatch;
+using testing::ScratchFolder;
+
+constexpr std::size_t kSmallRequest = 1u << 20;
+
+// A file of `size` bytes that takes no disk space: `start` followed by zero bytes.
+void WriteSparse(const ScratchFolder& folder, const std::string& name, const std::string& start,
+                 std::uintmax_t size) {
+  folder.Write(name, start);
+  std::filesystem::resize_file(folder.path() / name, size);
+}
+
+TEST(WholeFileReads, StopAtTheirCap) {
+  ASSERT_TRUE(testing::AllocationsAreCounted());
+  ScratchFolder folder;
+  std::string text;
+  for (int i = 0; i < 1500; ++i) text += static_cast<char>('a' + i % 26);
+  for (std::size_t size : {0, 999, 1000, 1001, 1500}) {
+    SCOPED_TRACE(size);
+    folder.Write("file.bin", text.substr(0, size));
+    const std::string path = folder.GamePath() + "FILE.BIN";
+    const auto whole = ReadWholeFile(path, 1000);
+    EXPECT_EQ(whole.has_value(), size <= 1000);
+    if (whole) {
+      EXPECT_EQ(std::string(whole->begin(), whole->end()), text.substr(0, size));
+    }
+    const auto start = ReadFileStart(path, 1000);
+    ASSERT_TRUE(start.has_value());
+    EXPECT_EQ(std::string(start->begin(), start->end()), text.substr(0, std::min<std::size_t>(size, 1000)));
+  }
+  EXPECT_FALSE(ReadFileStart(folder.GamePath() + "missing", 10).has_value());
+
+  // The default cap, and a larger file refused before any of it is read.
+  WriteSparse(folder, "huge.png", "\x89PNG", kLargestWholeFile + 1);
+  AllocationWatch watch;
+  EXPECT_FALSE(ReadWholeFile(folder.GamePath() + "huge.png").has_value());
+  EXPECT_LT(watch.Tally().largest, kSmallRequest);
+}
+
+TEST(WholeFileReads, ASoundFileOverTheCapStillPlaysItsCutStart) {
+  ASSERT_TRUE(testing::AllocationsAreCounted());
+  ScratchFolder folder;
+  // A mono 16-bit WAV whose data chunk runs on for 100 MiB.
+  const std::string header = testing::Riff(testing::Chunk("fmt ", testing::PcmFormat(1, 1, 44100, 16)) +
+                                           testing::Chunk("data", "", 100u << 20));
+  WriteSparse(folder, "long.wav", header, header.size() + (100u << 20));
+  auto device = std::make_unique<SilentSoundDevice>();
+  SilentSoundDevice* silent = device.get();
+  Sounds sounds([&device] { return std::move(device); });
+  ASSERT_EQ(sounds.StartSoundSystem(), 1);
+  AllocationWatch watch;
+  EXPECT_NE(sounds.LoadSoundFile(-1, folder.GamePath() + "long.wav"), 0);
+  EXPECT_EQ(silent->TotalBufferBytes(), kDecodedSoundLimit);
+  EXPECT_LE(watch.Tally().largest, kLargestWholeFile);
+}
+
+TEST(DataFileReads, AFileOfOneEndlessLineCostsOneCutLine) {
+  ASSERT_TRUE(testing::AllocationsAreCounted());
+  ScratchFolder folder;
+  folder.Write("LAB_FLOOR", "GFXNAME\r\n" + std::string(16u << 20, 'x') + "\r\nVALUE1\r\n5\r\n");
+  AllocationWatch watch;
+  auto reader = LineReader::Open(folder.GamePath() + "LAB_FLOOR");
+  ASSERT_TRUE(reader.has_value());
+  std::vector<KeyValue> pairs;
+  for (const KeyValue& pair : ReadPairs(*reader)) pairs.push_back(pair);
+  ASSERT_EQ(pairs.size(), 2u);
+  EXPECT_EQ(pairs[0].value, std::string(kLongestLine, 'x'));
+  EXPECT_EQ(pairs[1].key, "VALUE1");
+  EXPECT_EQ(pairs[1].value, "5");
+  EXPECT_LT(watch.Tally().largest, kSmallRequest);
+  EXPECT_LT(watch.Tally().total, 4 * kSmallRequest);
+}
+
+TEST(DataFileReads, ReadingTheFirstLinesReadsOnlyThem) {
+  ASSERT_TRUE(testing::AllocationsAreCounted());
+  ScratchFolder folder;
+  // The glyph line, followed by 16 MiB of short lines nobody asks for.
+  std::string text = "ABC\r\n";
+  while (text.size() < (16u << 20)) text += "key\r\nvalue\r\n";
+  folder.Write("glyphs.txt", text);
+  AllocationWatch watch;
+  auto reader = LineReader::Open(folder.GamePath() + "glyphs.txt");
+  ASSERT_TRUE(reader.has_value());
+  EXPECT_EQ(reader->ReadLine(), "ABC");
+  EXPECT_LT(watch.Tally().total, kSmallRequest);
+
+  // Walking every pair keeps one pair at a time.
+  std::size_t count = 0;
+  for (const KeyValue& pair : ReadPairs(*reader)) count += pair.key == "key" && pair.value == "value";
+  EXPECT_EQ(count, (text.size() - 5) / 12);
+  EXPECT_LT(watch.Tally().largest, kSmallRequest);
+}
+
+}  // namespace
+}  // namespace vorantis
