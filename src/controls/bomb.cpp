@@ -2,6 +2,7 @@
 
 #include "controls/cursor_step.h"
 #include "core/game.h"
+#include "core/saturating.h"
 #include "level/tiles.h"
 
 namespace vorantis {
@@ -15,7 +16,7 @@ bool BlastField(Game& game, int column, int row) {
   const std::string& code = Str(field->tileCode);
   if (code == "LAB_FIXED_FLOOR" || code == "LAB_FIXED_PINK_FLOOR") {
     PlaceTile(game, column, row, "LAB_FLOOR");
-    game.play.tilesLeft += 1;
+    AddSaturating(game.play.tilesLeft, 1);
   }
   return true;
 }

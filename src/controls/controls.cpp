@@ -4,6 +4,7 @@
 #include "controls/cursor_step.h"
 #include "controls/dialogs.h"
 #include "core/game.h"
+#include "core/saturating.h"
 #include "engine/engine.h"
 #include "engine/input.h"
 
@@ -25,8 +26,8 @@ int ScanKeyboardDirection(Game& game) {
   if (right) direction = control::kRight;
   if (down) direction = control::kDown;
 
-  if (input.KeyWasReleased(key::kPageDown) != 0) game.play.levelNumber -= 1;
-  if (input.KeyWasReleased(key::kPageUp) != 0) game.play.levelNumber += 1;
+  if (input.KeyWasReleased(key::kPageDown) != 0) AddSaturating(game.play.levelNumber, -1);
+  if (input.KeyWasReleased(key::kPageUp) != 0) AddSaturating(game.play.levelNumber, 1);
 
   const bool vertical = up || down;
   const bool horizontal = left || right;

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 
 #include "engine/screen.h"
 #include "engine/screen_state.h"
@@ -10,6 +11,13 @@ namespace {
 
 bool IsBlendFactor(int factor) {
   return factor >= kBlendZero && factor <= kBlendBothInverseSourceAlpha;
+}
+
+// The stored size is a 16-bit whole number, as the turn arithmetic expects: truncated,
+// and held at the ends of the 16-bit range (a size that is not a number stores 0).
+std::int16_t StoredSize(float size) {
+  if (std::isnan(size)) return 0;
+  return static_cast<std::int16_t>(std::clamp(size, -32768.0f, 32767.0f));
 }
 
 }  // namespace
@@ -37,9 +45,8 @@ void Screen::ScaleSprite3D(int quad, float width, float height) {
   Sprite3DRecord* record = state_->quads.Find(quad);
   if (!record) return;
   record->corners = UprightCorners(width, height);
-  // The stored size is a 16-bit whole number, as the turn arithmetic expects.
-  record->width = static_cast<std::int16_t>(static_cast<int>(width));
-  record->height = static_cast<std::int16_t>(static_cast<int>(height));
+  record->width = StoredSize(width);
+  record->height = StoredSize(height);
 }
 
 void Screen::TurnSprite3D(int quad, int angle, int mode) {

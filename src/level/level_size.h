@@ -1,6 +1,7 @@
 // The rules every source of a level size follows.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace vorantis {
@@ -13,6 +14,18 @@ inline std::int32_t ClampLevelSide(std::int64_t side) {
   if (side < 0) return 0;
   if (side > kLargestLevelSide) return kLargestLevelSide;
   return static_cast<std::int32_t>(side);
+}
+
+// A tile size shows fields when it is a positive number and the screen holds no more
+// fields across or down than the largest level has (kLargestLevelSide + 1). Anything
+// else (not a number, infinite, 0 or below, or so small that the frame would visit
+// millions of fields to draw specks) counts as a tile size of 0: no field is in view
+// and the cursor cannot step.
+inline bool TileSizeShowsFields(float tile, float screenWidth, float screenHeight) {
+  constexpr double kMostFieldsAcross = kLargestLevelSide + 1.0;
+  if (!std::isfinite(tile) || !(tile > 0)) return false;
+  return screenWidth / static_cast<double>(tile) <= kMostFieldsAcross &&
+         screenHeight / static_cast<double>(tile) <= kMostFieldsAcross;
 }
 
 // A generated side above MAPSIZE or below 1 becomes MAPSIZE.

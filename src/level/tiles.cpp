@@ -7,6 +7,7 @@
 #include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "level/hotspot.h"
+#include "level/level_size.h"
 #include "present/catalogues.h"
 
 namespace vorantis {
@@ -212,7 +213,7 @@ void PlaceTile(Game& game, int column, int row, const std::string& tileCode) {
 
 void RecomputeVisibleFields(Game& game) {
   const float tile = game.tileSize();
-  if (!(tile > 0)) {
+  if (!TileSizeShowsFields(tile, game.screenWidth, game.screenHeight)) {
     game.level.visibleColumns = 0;
     game.level.visibleRows = 0;
     return;

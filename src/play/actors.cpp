@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/nearest_int.h"
+#include "core/saturating.h"
 #include "engine/engine.h"
 #include "play/floor_colouring.h"
 #include "play/view.h"
@@ -97,12 +98,12 @@ void CollectFieldObject(Game& game, int column, int row, int slot) {
   if (object->killOnCollision != 0) {
     TakeFieldObject(game, column, row, slot);
     if (object->countToScore == 0) {
-      game.play.totalScore += object->score;
+      AddSaturating(game.play.totalScore, object->score);
     } else {
-      game.play.countTarget += object->score;
+      AddSaturating(game.play.countTarget, object->score);
     }
   }
-  game.play.timeLeft += object->extraTime;
+  AddSaturating(game.play.timeLeft, object->extraTime);
 }
 
 void TakeFieldObject(Game& game, int column, int row, int slot) {

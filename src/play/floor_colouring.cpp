@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "core/nearest_int.h"
 #include "core/program_end.h"
+#include "core/saturating.h"
 #include "level/tiles.h"
 #include "present/catalogues.h"
 
@@ -88,8 +89,8 @@ void FixBlueFloor(Game& game, int column, int row) {
   if (CodeAt(game, column, row) != kBlue) return;
   PlaceTile(game, column, row, std::string(kFixedBlue));
   PlaySoundByName(game, game.settings.FIXEDTILESOUND);
-  game.play.totalScore += game.matrix.At(column, row).value1;
-  game.play.tilesLeft -= 1;
+  AddSaturating(game.play.totalScore, game.matrix.At(column, row).value1);
+  AddSaturating(game.play.tilesLeft, -1);
 }
 
 void FixPinkFloor(Game& game, int column, int row) {

@@ -2,6 +2,7 @@
 
 #include "core/game.h"
 #include "core/nearest_int.h"
+#include "core/saturating.h"
 #include "engine/engine.h"
 #include "play/actors.h"
 #include "play/enemies.h"
@@ -92,7 +93,7 @@ void MoveEffectSprites(Game& game, std::int32_t additive) {
 }
 
 void CompleteLevel(Game& game) {
-  game.play.levelNumber += 1;
+  AddSaturating(game.play.levelNumber, 1);
   game.play.timeLeft = 0;
   Sounds& sounds = game.engine.sounds();
   for (const SoundAsset& track : game.musicTracks) {

@@ -5,6 +5,7 @@
 #include "core/game.h"
 #include "core/nearest_int.h"
 #include "core/program_end.h"
+#include "core/saturating.h"
 #include "engine/engine.h"
 #include "play/screen_shot.h"
 #include "present/catalogues.h"
@@ -26,7 +27,8 @@ void DrawHudText(Game& game, const std::string& text, float xFactor, float yFact
 
 void StepTimer(Game& game, std::int8_t direction) {
   if (direction != 1 && direction != -1) return;
-  game.play.timerFrames += 1;
+  // With WORLDREFRESH at the top of its range the count stops there: the countdown never steps.
+  AddSaturating(game.play.timerFrames, 1);
   if (game.play.timerFrames > game.settings.WORLDREFRESH) {
     game.play.timerFrames = 0;
     ChangeTime(game, direction);
@@ -34,8 +36,8 @@ void StepTimer(Game& game, std::int8_t direction) {
 }
 
 void ChangeTime(Game& game, std::int8_t direction) {
-  if (direction == 1) game.play.timeLeft += 1;
-  if (direction == -1) game.play.timeLeft -= 1;
+  if (direction == 1) AddSaturating(game.play.timeLeft, 1);
+  if (direction == -1) AddSaturating(game.play.timeLeft, -1);
   if (game.play.timeLeft >= 1 && game.play.timeLeft <= 10) PlaySoundByName(game, game.settings.TIMERSOUND);
   if (game.play.timeLeft < 0) game.play.gameState = kGameOver;
 }

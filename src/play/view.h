@@ -2,10 +2,12 @@
 // screen, from the view origin.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/game.h"
 #include "core/nearest_int.h"
+#include "level/level_size.h"
 
 namespace vorantis {
 
@@ -17,14 +19,21 @@ struct FieldsInView {
 };
 
 inline FieldsInView VisitedFields(const Game& game) {
-  return {NearestInt(game.play.originColumn), NearestInt(game.play.originRow),
-          NearestInt(game.level.visibleRows), NearestInt(game.level.visibleColumns)};
+  FieldsInView view{NearestInt(game.play.originColumn), NearestInt(game.play.originRow),
+                    NearestInt(game.level.visibleRows), NearestInt(game.level.visibleColumns)};
+  // Fields beyond the grid are void and every pass skips them, so the walk ends at its
+  // edge: a frame never costs more than the grid holds.
+  const long long rowsLeft = static_cast<long long>(game.matrix.rows()) - view.firstRow;
+  const long long columnsLeft = static_cast<long long>(game.matrix.columns()) - 1 - view.firstColumn;
+  if (rowsLeft < view.rows) view.rows = static_cast<int>(std::max(rowsLeft, 0LL));
+  if (columnsLeft < view.columns) view.columns = static_cast<int>(std::max(columnsLeft, -1LL));
+  return view;
 }
 
 struct FieldPosition {
   int column = 0;
   int row = 0;
-  bool valid = false;  // false when the tile size gives no field (0 or not a number)
+  bool valid = false;  // false when the tile size shows no field (see TileSizeShowsFields)
 };
 
 // The field under the cursor's top-left corner: its screen field plus the view origin.
@@ -33,8 +42,8 @@ inline FieldPosition CursorField(const Game& game) {
   // Beyond this a position names no field the Matrix could hold.
   constexpr double kFarthestField = 1.0e9;
   FieldPosition at;
+  if (!TileSizeShowsFields(game.tileSize(), game.screenWidth, game.screenHeight)) return at;
   const double tile = game.tileSize();
-  if (!(tile > 0)) return at;
   const double column = std::floor(game.cursor.x / tile) + game.play.originColumn;
   const double row = std::floor(game.cursor.y / tile) + game.play.originRow;
   if (!std::isfinite(column) || !std::isfinite(row) || std::fabs(column) > kFarthestField ||

@@ -1,5 +1,7 @@
 #include "present/catalogues.h"
 
+#include <vector>
+
 #include "core/game.h"
 #include "core/nearest_int.h"
 #include "engine/engine.h"
@@ -45,26 +47,38 @@ void LoadMusicTracks(Game& game) {
   }
 }
 
+int EffectPasses(std::int32_t egfxMax) {
+  if (egfxMax < 0) return 0;
+  return (egfxMax > kLargestEgfxMax ? kLargestEgfxMax : egfxMax) + 1;
+}
+
 void LoadEffectSprites(Game& game) {
   Screen& screen = game.engine.screen();
   game.effectSprites.clear();
-  const std::string& folder = game.settings.EGFXPATH;
+  const int passes = EffectPasses(game.settings.EGFXMAX);
+  if (passes == 0) return;
+  // The folder is listed and each picture loaded once; every pass's entry of a file
+  // draws the same 3D sprite (effect sprites are never turned or zoomed one by one).
+  std::vector<int> quads;
+  for (const std::string& name : ListFolder(game.settings.EGFXPATH, "*.png")) {
+    screen.SetDefaultColourKey(-1, Rgb(0, 0, 0));
+    const int sprite = screen.LoadImageSprite(-1, game.settings.EGFXPATH + name, kModeTexture);
+    quads.push_back(screen.MakeSprite3D(-1, sprite));
+  }
   const float tile = game.tileSize();
-  for (std::int32_t pass = 0; pass <= game.settings.EGFXMAX; ++pass) {
-    for (const std::string& name : ListFolder(folder, "*.png")) {
-      screen.SetDefaultColourKey(-1, Rgb(0, 0, 0));
+  const std::int32_t rowsBound = NearestInt(game.level.visibleRows * tile);
+  const std::int32_t columnsBound = NearestInt(game.level.visibleColumns * tile);
+  game.effectSprites.reserve(static_cast<std::size_t>(passes) * quads.size());
+  for (int pass = 0; pass < passes; ++pass) {
+    for (const int quad : quads) {
       EffectSprite effect;
-      const int sprite = screen.LoadImageSprite(-1, folder + name, kModeTexture);
-      effect.sprite3D = screen.MakeSprite3D(-1, sprite);
-      const auto rowsBound = static_cast<std::int32_t>(NearestInt(game.level.visibleRows * tile));
-      const auto columnsBound = static_cast<std::int32_t>(NearestInt(game.level.visibleColumns * tile));
+      effect.sprite3D = quad;
       effect.y = static_cast<float>(game.random.RandomUpTo(rowsBound));
       effect.x = static_cast<float>(game.random.RandomUpTo(columnsBound));
       effect.speedX = static_cast<float>(1 + game.random.RandomUpTo(5));
       effect.speedY = static_cast<float>(1 + game.random.RandomUpTo(5));
       game.effectSprites.push_back(effect);
     }
-    if (pass == INT32_MAX) break;
   }
 }
 

@@ -2,6 +2,7 @@
 // music tracks and effect sprites, and the look-ups by file name.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vorantis {
@@ -14,6 +15,13 @@ void LoadTileGraphics(Game& game);
 void LoadSoundEffects(Game& game);
 void LoadMusicTracks(Game& game);
 void LoadEffectSprites(Game& game);
+
+// EGFXMAX counts at most this. Every effect sprite moves, draws random numbers and is
+// drawn on every frame: 256 passes over a folder of a few pictures make a thousand
+// sprites, about what one frame can carry besides the labyrinth (the default data makes 16).
+inline constexpr std::int32_t kLargestEgfxMax = 255;
+// How many times the effect folder is loaded: EGFXMAX + 1, none when it is negative.
+int EffectPasses(std::int32_t egfxMax);
 
 // Plays the first sound effect whose file name equals name, once, if it loaded.
 void PlaySoundByName(Game& game, const std::string& name);

@@ -1,5 +1,7 @@
 #include "present/font.h"
 
+#include <array>
+
 #include "core/datafile.h"
 #include "core/game.h"
 #include "core/nearest_int.h"
@@ -87,11 +89,23 @@ void LoadGlyph(Game& game, unsigned char character) {
 
 }  // namespace
 
-void LoadFont(Game& game) {
+int LoadFont(Game& game) {
   FreeGlyphs(game);
   auto reader = LineReader::Open(game.settings.FONTSYSTEM);
-  if (!reader) return;
-  for (char character : reader->ReadLine()) LoadGlyph(game, static_cast<unsigned char>(character));
+  if (!reader) return 0;
+  // Every character of a slot loads the same picture, so a repeat would only load it
+  // again: each slot is loaded once, by the first character that names it.
+  std::array<bool, 256> loaded{};
+  int loads = 0;
+  for (char character : reader->ReadLine()) {
+    const auto code = static_cast<unsigned char>(character);
+    const unsigned char slot = GlyphSlotFor(code).slot;
+    if (loaded[slot]) continue;
+    loaded[slot] = true;
+    LoadGlyph(game, code);
+    ++loads;
+  }
+  return loads;
 }
 
 void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,

@@ -15,8 +15,9 @@ struct GlyphSlot {
 };
 GlyphSlot GlyphSlotFor(unsigned char character);
 
-// Frees every glyph, then loads the glyphs the FONTSYSTEM file lists.
-void LoadFont(Game& game);
+// Frees every glyph, then loads the glyphs the FONTSYSTEM file lists; answers how many
+// glyph pictures it loaded (each slot at most once).
+int LoadFont(Game& game);
 void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,
                     float spacing);
 void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,

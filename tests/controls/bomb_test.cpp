@@ -1,5 +1,8 @@
 #include "controls/bomb.h"
 
+#include <cstdint>
+#include <limits>
+
 #include "controls_fixture.h"
 
 namespace vorantis::testing {
@@ -43,6 +46,12 @@ TEST_F(BombTest, RaysClearFixedFloorUpToCollisionTwoAndShortOfTheOutermostFields
   EXPECT_EQ(game.play.tilesLeft, 5 + 7) << "seven distinct fields, the cursor's counted once";
   EXPECT_EQ(game.matrix.At(4, 3).value1, 3) << "the floor's definition was read again";
   EXPECT_EQ(game.play.bombs, "&");
+
+  // Tiles given back stop at the top of the range.
+  MakeFloor(6, 6, "LAB_FIXED_FLOOR");
+  game.play.tilesLeft = std::numeric_limits<std::int32_t>::max() - 2;
+  UseBomb(game);
+  EXPECT_EQ(game.play.tilesLeft, std::numeric_limits<std::int32_t>::max());
 }
 
 TEST_F(BombTest, TheBlastFollowsTheViewOrigin) {

@@ -1,8 +1,12 @@
 // Runs vorantis-replay on a data folder and reads back its state and trace.
 #pragma once
 
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -81,6 +85,8 @@ struct Json {
 
 struct ReplayResult {
   int exitCode = -1;
+  bool timedOut = false;
+  long peakKilobytes = 0;  // the largest resident size of the tool (or its shell)
   std::string errors, stateText, traceText;
   Json state;
   std::vector<Json> frames;
@@ -113,8 +119,26 @@ inline std::string Tap(int pass, const std::string& key, int held = 1) {
   return std::to_string(pass) + " +" + key + "\n" + std::to_string(pass + held) + " -" + key + "\n";
 }
 
+// Runs a shell command to its end: its wait status, and the peak resident size of the
+// largest process it ran (wait4 reports the child's and its reaped children's maximum).
+inline int RunShell(const std::string& command, long& peakKilobytes) {
+  const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
+  int status = 0;
+  rusage usage{};
+  while (wait4(pid, &status, 0, &usage) < 0) {
+    if (errno != EINTR) return -1;
+  }
+  peakKilobytes = usage.ru_maxrss;
+  return status;
+}
+
 class ReplayRunner {
  public:
+  // A run that would never end is stopped (and its whole process group with it) after this.
+  static constexpr int kTimeoutSeconds = 100;
+
   static std::string Fixture(const std::string& name) {
     return VORANTIS_SOURCE_DIR "/tests/fixtures/e2e/" + name;
   }
@@ -125,8 +149,13 @@ class ReplayRunner {
   // A copy of a fixture whose configuration ends with the given pairs (later keys win).
   std::string Variant(const std::string& fixture,
                       const std::vector<std::pair<std::string, std::string>>& keys) {
+    return CopyOf(Fixture(fixture), keys);
+  }
+  // The same for any data folder (the generated default data, say).
+  std::string CopyOf(const std::string& folder,
+                     const std::vector<std::pair<std::string, std::string>>& keys) {
     const std::filesystem::path copy = scratch_.path() / ("data" + std::to_string(runs_++));
-    std::filesystem::copy(Fixture(fixture), copy, std::filesystem::copy_options::recursive);
+    std::filesystem::copy(folder, copy, std::filesystem::copy_options::recursive);
     std::ofstream ini(copy / "DATA" / "ini.txt", std::ios::binary | std::ios::app);
     for (const auto& [key, value] : keys) ini << key << "\r\n" << value << "\r\n";
     return copy.string();
@@ -140,13 +169,16 @@ class ReplayRunner {
     // The GL driver's own allocations are not ours to account for.
     std::string command =
         options.find("--renderer gl") != std::string::npos ? "ASAN_OPTIONS=detect_leaks=0 " : "";
-    command += "'" VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay' --data '" + data + "' --state '" +
+    command += "timeout -k 5 " + std::to_string(kTimeoutSeconds) +
+               " '" VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay' --data '" + data + "' --state '" +
                (dir / "state.json").string() + "' --trace '" + (dir / "trace.jsonl").string() +
                "' --input '" + (dir / "input.txt").string() + "' " + options;
     if (options.find("--renderer") == std::string::npos) command += " --renderer record";
-    const int status = std::system((command + " 2>'" + (dir / "errors.txt").string() + "'").c_str());
     ReplayResult result;
+    const int status = RunShell(command + " 2>'" + (dir / "errors.txt").string() + "'", result.peakKilobytes);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    // timeout's own codes: 124 after its TERM, 137 after the KILL that follows.
+    result.timedOut = result.exitCode == 124 || result.exitCode == 137;
     result.errors = ReadFile(dir / "errors.txt");
     result.stateText = ReadFile(dir / "state.json");
     result.traceText = ReadFile(dir / "trace.jsonl");

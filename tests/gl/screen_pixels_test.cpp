@@ -141,6 +141,44 @@ TEST_F(GlScreen, GrabThenRedrawReproducesTheRectangleAndKeepsTheKey) {
       }
 }
 
+// The texture holds only the part of a grab that lies on the back buffer; the rest draws
+// black, as before, however large the grab (the zoom grabs FULLSCREENZOOM times the screen).
+TEST_F(GlScreen, GrabsRunningOffTheBufferAreBlackThereWhateverTheirSize) {
+  const Rgb3 red{200, 10, 10}, green{10, 200, 10}, blue{0, 0, 255}, black{0, 0, 0};
+  screen().FillScreen(Rgb(10, 200, 10));
+  screen().FillRectangle(0, 0, 32, 48, Rgb(200, 10, 10));
+  // Half off the right and bottom edges: the corner 4 x 4 is kept.
+  const int corner = screen().MakeSprite3D(-1, screen().GrabScreenSprite(-1, 60, 44, 8, 6, 4));
+  // Ten times the screen from (1, 1), drawn over the whole screen: its top-left tenth.
+  const int zoomed = screen().MakeSprite3D(-1, screen().GrabScreenSprite(-1, 1, 1, 639, 479, 4));
+  const int huge = screen().MakeSprite3D(-1, screen().GrabScreenSprite(-1, 1, 1, 30000, 30000, 4));
+  const int off = screen().MakeSprite3D(-1, screen().GrabScreenSprite(-1, 100, 0, 8, 8, 4));
+  ASSERT_TRUE(corner != 0 && zoomed != 0 && huge != 0 && off != 0);
+
+  screen().FillScreen(Rgb(0, 0, 255));
+  screen().BeginSprite3DPass();
+  screen().DrawSprite3D(corner, 0, 0);
+  screen().DrawSprite3D(off, 20, 0);
+  const std::tuple<int, int, Rgb3> corners[] = {{0, 0, green}, {3, 3, green}, {4, 0, black}, {7, 5, black},
+                                                {0, 4, black}, {8, 0, blue},  {0, 6, blue},  {23, 3, black}};
+  for (auto [x, y, want] : corners) EXPECT_EQ(At(x, y), want) << x << "," << y;
+
+  for (int smooth : {0, 1}) {
+    screen().SetSprite3DFilter(smooth);
+    screen().ScaleSprite3D(zoomed, 64, 48);
+    screen().FillScreen(Rgb(0, 0, 255));
+    screen().DrawSprite3D(zoomed, 0, 0);
+    // Screen column 2 samples grab column 24 (red), 4 column 44 (green), 6 column 64: off the buffer.
+    const std::tuple<int, int, Rgb3> zoom[] = {{2, 2, red},   {4, 2, green}, {5, 3, green},
+                                               {6, 2, black}, {2, 5, black}, {40, 30, black}};
+    for (auto [x, y, want] : zoom) EXPECT_EQ(At(x, y), want) << x << "," << y << " smooth " << smooth;
+  }
+  screen().ScaleSprite3D(huge, 64, 48);
+  screen().DrawSprite3D(huge, 0, 0);
+  EXPECT_EQ(At(0, 0), black);
+  EXPECT_EQ(At(63, 47), black);
+}
+
 TEST_F(GlScreen, ProgressBarIsARedBarOnABlackBandThatSurvivesThePresent) {
   screen().FillScreen(Rgb(255, 255, 255));
   screen().BeginCanvas();

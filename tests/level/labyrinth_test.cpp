@@ -197,6 +197,43 @@ TEST_F(LabyrinthTest, LevelFileWithoutSpritesOrOpacitiesAndEndingEarly) {
   EXPECT_EQ(world.Field(0, 0).opacity, 200);
 }
 
+// A file larger than the largest level is walked with its own declared size and only the part
+// that fits is kept, so every kept field holds what the file gives for it (the opacities too).
+// A negative side reads as 0.
+TEST_F(LabyrinthTest, LevelFilesBeyondTheLargestSizeKeepTheirOwnFieldsInPlace) {
+  game.settings.USESPRITE3D = 0;
+  const auto loadNamed = [this](int width, int height) {
+    std::string level = Lines({"map", std::to_string(width), std::to_string(height), "x", "y"});
+    std::string opacity = Lines({"a", "b", "c", "d", "e"});
+    for (int c = 0; c <= std::max(width, 0); ++c) {
+      for (int r = 0; r <= std::max(height, 0); ++r) {
+        level += "C" + std::to_string(c) + "\r\nR\r\n" + std::to_string(r) + "\r\n";
+        opacity += std::to_string((c * 7 + r) % 256) + "\r\n";
+      }
+    }
+    world.folder.Write("maps/lab.ai42", level);
+    world.folder.Write("maps/lab.red", opacity);
+    LoadLevelFile(game, game.settings.APPENTRY + "lab.ai42");
+  };
+  loadNamed(2, 1100);
+  EXPECT_EQ(std::pair(game.level.levelWidth, game.level.levelHeight), std::pair(2, 1024));
+  for (auto [column, row] : {std::pair{0, 1024}, {1, 0}, {1, 700}, {2, 1024}}) {
+    EXPECT_EQ(world.Code(column, row), "C" + std::to_string(column) + "R" + std::to_string(row));
+    EXPECT_EQ(world.Field(column, row).opacity, (column * 7 + row) % 256) << column << "," << row;
+  }
+
+  loadNamed(1100, 1);
+  EXPECT_EQ(game.level.levelWidth, 1024);
+  EXPECT_EQ(world.Code(1024, 1), "C1024R1");
+  EXPECT_EQ(world.Field(1024, 1).opacity, (1024 * 7 + 1) % 256);
+
+  game.matrix.Create(512, 512);
+  loadNamed(-3, -2);  // written as one field; read as a level of one field
+  EXPECT_EQ(std::pair(game.level.levelWidth, game.level.levelHeight), std::pair(0, 0));
+  EXPECT_EQ(world.Code(0, 0), "C0R0");
+  EXPECT_EQ(world.Field(0, 1).inLevel, 0);
+}
+
 TEST_F(LabyrinthTest, EnemiesFillUpToMaxFoeInColumnOrder) {
   world.Tile("LAB_WALL", {"USEENEMY", "1"});
   world.Object("ghost", {"DGFXNAME", "#", "DISENEMY", "1", "DHOTSPOT", "CENTER", "DCENTERFIELD", "1"}, 6, 4);

@@ -1,10 +1,13 @@
 // Catalogues, object definitions and the tiles a definition file describes.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "level/level_size.h"
 #include "level/object_definitions.h"
 #include "level/tiles.h"
 #include "level_world.h"
@@ -37,14 +40,38 @@ TEST_F(TilesTest, SoundsPlayByExactNameOnlyWhenLoadedAndMusicIsOnlyListed) {
   EXPECT_EQ(game.musicTracks[0].sound, 0);
 }
 
-TEST_F(TilesTest, EffectSpritesLoadOncePerPass) {
+// Each file is loaded once and its entries share one 3D sprite; the passes stop at
+// EGFXMAX 255, and every entry still draws y, x and the two speeds, in that order.
+TEST_F(TilesTest, EffectSpritesShareOneSpritePerFileAndThePassesAreBounded) {
   world.folder.Write("effects/spark.png", TgaPicture(2, 2));
   world.folder.Write("effects/glow.png", TgaPicture(2, 2));
-  for (auto [passes, expected] : {std::pair{0, 2u}, {2, 6u}, {-1, 0u}}) {
-    game.settings.EGFXMAX = passes;
+  game.level.visibleColumns = 20;
+  game.level.visibleRows = 15;
+  for (auto [egfxMax, passes] :
+       {std::pair{0, 1}, {2, 3}, {-1, 0}, {255, 256}, {256, 256}, {INT32_MAX, 256}}) {
+    EXPECT_EQ(EffectPasses(egfxMax), passes);
+    game.settings.EGFXMAX = egfxMax;
+    game.random.SeedRandom(7);
     LoadEffectSprites(game);
-    EXPECT_EQ(game.effectSprites.size(), expected) << passes;
-    for (const EffectSprite& effect : game.effectSprites) EXPECT_NE(effect.sprite3D, 0);
+    ASSERT_EQ(game.effectSprites.size(), 2u * passes) << egfxMax;
+    Random expected;
+    expected.SeedRandom(7);
+    for (std::size_t i = 0; i < game.effectSprites.size(); ++i) {
+      const EffectSprite& effect = game.effectSprites[i];
+      const float y = static_cast<float>(expected.RandomUpTo(15 * 32));
+      const float x = static_cast<float>(expected.RandomUpTo(20 * 32));
+      EXPECT_EQ(std::pair(effect.x, effect.y), std::pair(x, y));
+      const float speedX = static_cast<float>(1 + expected.RandomUpTo(5));
+      const float speedY = static_cast<float>(1 + expected.RandomUpTo(5));
+      EXPECT_EQ(std::pair(effect.speedX, effect.speedY), std::pair(speedX, speedY));
+      EXPECT_NE(effect.sprite3D, 0);
+      // Every pass repeats the two files' 3D sprites, in listing order.
+      EXPECT_EQ(effect.sprite3D, game.effectSprites[i % 2].sprite3D);
+    }
+    if (passes > 0) {
+      EXPECT_NE(game.effectSprites[0].sprite3D, game.effectSprites[1].sprite3D);
+    }
+    EXPECT_EQ(game.random.state(), expected.state());
   }
 }
 
@@ -178,14 +205,31 @@ TEST_F(TilesTest, FieldsOutsideTheGridAreLeftAloneAndTileSizeSetsTheVisibleField
   for (auto [column, row] : {std::pair{5, 0}, {-1, 2}, {2, 99}}) Place("ROCK", column, row);
   EXPECT_EQ(game.matrix.Find(5, 0), nullptr);
   EXPECT_TRUE(game.fieldObjects.empty());
-  // Columns and rows of a 640 x 480 screen; a tile size of 0 or below shows nothing.
-  for (auto [size, columns, rows] : {std::tuple{32, 20, 15}, {50, 13, 10}, {0, 0, 0}, {-8, 0, 0}}) {
-    game.settings.RESOLUTION = static_cast<float>(size);
+  // Columns and rows of a 640 x 480 screen. A tile size shows nothing when it is 0 or below,
+  // not a number, infinite, or so small that the screen holds more than 1025 fields across
+  // or down (more than the largest level has): 640 / 0.625 = 1024 still shows fields.
+  const float infinity = std::numeric_limits<float>::infinity();
+  for (auto [size, columns, rows] : {std::tuple{32.0f, 20, 15},
+                                     {50.0f, 13, 10},
+                                     {0.625f, 1024, 768},
+                                     {0.62f, 0, 0},
+                                     {0.01f, 0, 0},
+                                     {1e-7f, 0, 0},
+                                     {0.0f, 0, 0},
+                                     {-8.0f, 0, 0},
+                                     {infinity, 0, 0},
+                                     {-infinity, 0, 0},
+                                     {std::numeric_limits<float>::quiet_NaN(), 0, 0},
+                                     {1e30f, 1, 1}}) {
+    game.settings.RESOLUTION = size;
     RecomputeVisibleFields(game);
     EXPECT_EQ(std::pair(game.level.visibleColumns, game.level.visibleRows),
               std::pair(static_cast<float>(columns), static_cast<float>(rows)))
         << size;
+    EXPECT_EQ(TileSizeShowsFields(size, 640, 480), columns > 0) << size;
   }
+  // Only the height can rule a size out.
+  EXPECT_FALSE(TileSizeShowsFields(1, 100, 2000));
 }
 
 }  // namespace

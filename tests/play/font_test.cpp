@@ -65,6 +65,22 @@ TEST_F(FontTest, PenRules) {
   EXPECT_EQ(Draw("G|"), (Placed{{122, 50, 8}}));  // without "|" the pen carries over
 }
 
+// A slot is loaded once however often the line names it (a long line cost one load per
+// character); the glyphs come out as a line naming each character once gives them.
+TEST_F(FontTest, EachSlotLoadsOnceHoweverOftenTheLineRepeatsIt) {
+  const std::string once = "EF\xFCu";  // the umlaut and u share the small u's slot
+  scratch.Write("font.txt", once + "\r\n");
+  EXPECT_EQ(LoadFont(game), 3);
+  const Placed expected = Draw("EFu|");
+  std::string repeated;
+  for (int i = 0; i < 10000; ++i) repeated += once;
+  scratch.Write("font.txt", repeated + "Z\r\n");
+  EXPECT_EQ(LoadFont(game), 4);  // Z has no picture: one attempt
+  EXPECT_EQ(Draw("EFu|"), expected);
+  EXPECT_NE(game.glyphs['u'].sprite3D, 0);
+  EXPECT_EQ(game.glyphs[0xFC].sprite3D, 0);
+}
+
 class TitleTest : public PlayTest {
  protected:
   TitleTest() : PlayTest(1920, 1080) {

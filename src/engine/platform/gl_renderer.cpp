@@ -2,6 +2,8 @@
 
 #include <epoxy/gl.h>
 
+#include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/platform/gl_shaders.h"
@@ -50,10 +52,11 @@ struct Vertex {
   float opacity, ownAlpha, smooth;
 };
 
-GLuint CompileProgram(const char* vertexSource, const char* fragmentSource) {
-  auto compile = [](GLenum kind, const char* source) {
+// Each shader's source may come in parts, read one after the other.
+GLuint CompileProgram(std::vector<const char*> vertexSource, std::vector<const char*> fragmentSource) {
+  auto compile = [](GLenum kind, const std::vector<const char*>& source) {
     GLuint shader = glCreateShader(kind);
-    glShaderSource(shader, 1, &source, nullptr);
+    glShaderSource(shader, static_cast<GLsizei>(source.size()), source.data(), nullptr);
     glCompileShader(shader);
     GLint ok = 0;
     glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
@@ -90,6 +93,7 @@ class GlRenderer : public Renderer {
 
   ~GlRenderer() override {
     if (quadProgram_) glDeleteProgram(quadProgram_);
+    if (grabProgram_) glDeleteProgram(grabProgram_);
     if (presentProgram_) glDeleteProgram(presentProgram_);
     if (buffer_) glDeleteBuffers(1, &buffer_);
     if (quadArray_) glDeleteVertexArrays(1, &quadArray_);
@@ -100,9 +104,13 @@ class GlRenderer : public Renderer {
 
   bool Initialise() {
     if (epoxy_gl_version() < 33) return false;
-    quadProgram_ = CompileProgram(gl_shaders::kQuadVertex, gl_shaders::kQuadFragment);
-    presentProgram_ = CompileProgram(gl_shaders::kPresentVertex, gl_shaders::kPresentFragment);
-    if (!quadProgram_ || !presentProgram_) return false;
+    quadProgram_ =
+        CompileProgram({gl_shaders::kQuadVertex}, {gl_shaders::kFragmentVersion, gl_shaders::kQuadFragment});
+    grabProgram_ =
+        CompileProgram({gl_shaders::kQuadVertex},
+                       {gl_shaders::kFragmentVersion, gl_shaders::kPartialGrab, gl_shaders::kQuadFragment});
+    presentProgram_ = CompileProgram({gl_shaders::kPresentVertex}, {gl_shaders::kPresentFragment});
+    if (!quadProgram_ || !grabProgram_ || !presentProgram_) return false;
 
     // No alpha in the back buffer: blending reads the destination alpha as opaque.
     glGenTextures(1, &backBuffer_);
@@ -134,10 +142,14 @@ class GlRenderer : public Renderer {
     glVertexAttribPointer(3, 3, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<void*>(offsetof(Vertex, opacity)));
 
-    glUseProgram(quadProgram_);
-    glUniform1i(glGetUniformLocation(quadProgram_, "picture"), 0);
-    glUniform2f(glGetUniformLocation(quadProgram_, "pixelToClip"), 2.0f / static_cast<float>(width_),
-                2.0f / static_cast<float>(height_));
+    for (GLuint program : {quadProgram_, grabProgram_}) {
+      glUseProgram(program);
+      glUniform1i(glGetUniformLocation(program, "picture"), 0);
+      glUniform2f(glGetUniformLocation(program, "pixelToClip"), 2.0f / static_cast<float>(width_),
+                  2.0f / static_cast<float>(height_));
+    }
+    grabKeptLocation_ = glGetUniformLocation(grabProgram_, "grabKept");
+    grabSizeLocation_ = glGetUniformLocation(grabProgram_, "grabSize");
     glUseProgram(presentProgram_);
     glUniform1i(glGetUniformLocation(presentProgram_, "backBuffer"), 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -159,29 +171,41 @@ class GlRenderer : public Renderer {
     return Checked(texture);
   }
 
+  // Only the part of the rectangle on the back buffer is copied; the shader reads the
+  // rest as black. A grab many times the buffer's size (the zoom) costs no more than the buffer.
   std::uint32_t GrabTexture(int x, int y, int width, int height) override {
     if (width <= 0 || height <= 0) return 0;
     Flush();
+    const long long left = std::max<long long>(x, 0), top = std::max<long long>(y, 0);
+    const long long right = std::min<long long>(static_cast<long long>(x) + width, width_);
+    const long long bottom = std::min<long long>(static_cast<long long>(y) + height, height_);
+    const bool onBuffer = left < right && top < bottom;
+    const GLsizei keptWidth = onBuffer ? static_cast<GLsizei>(right - left) : 1;
+    const GLsizei keptHeight = onBuffer ? static_cast<GLsizei>(bottom - top) : 1;
     GLuint texture = NewTexture();
-    const int left = std::max(x, 0), top = std::max(y, 0);
-    const int right = std::min(x + width, width_), bottom = std::min(y + height, height_);
-    if (left == x && top == y && right == x + width && bottom == y + height) {
-      // The whole rectangle is copied below: no need to fill it first (the zoom grabs every frame).
-      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
-    } else {
-      // Black where the rectangle leaves the back buffer.
-      std::vector<std::uint8_t> black(static_cast<std::size_t>(width) * height * 3, 0);
-      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, black.data());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, keptWidth, keptHeight, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    if (onBuffer) {
+      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, static_cast<GLint>(left), static_cast<GLint>(top),
+                          keptWidth, keptHeight);
     }
-    if (left < right && top < bottom) {
-      glCopyTexSubImage2D(GL_TEXTURE_2D, 0, left - x, top - y, left, top, right - left, bottom - top);
+    const std::uint32_t grabbed = Checked(texture);
+    const bool whole = left == x && top == y && right - left == width && bottom - top == height;
+    if (grabbed != 0 && !whole) {
+      GrabFrame& frame = grabFrames_[grabbed];
+      frame.left = static_cast<int>(left - x);
+      frame.top = static_cast<int>(top - y);
+      frame.keptWidth = onBuffer ? keptWidth : 0;
+      frame.keptHeight = onBuffer ? keptHeight : 0;
+      frame.width = width;
+      frame.height = height;
     }
-    return Checked(texture);
+    return grabbed;
   }
 
   void DestroyTexture(std::uint32_t texture) override {
     if (texture == 0) return;
     if (texture == batchTexture_) Flush();
+    grabFrames_.erase(texture);
     const GLuint name = texture;
     glDeleteTextures(1, &name);
   }
@@ -262,6 +286,13 @@ class GlRenderer : public Renderer {
   GLuint backBufferTexture() const { return backBuffer_; }
 
  private:
+  // A grab that ran off the back buffer: where its on-buffer part lies in it, and sizes.
+  struct GrabFrame {
+    int left = 0, top = 0;
+    int keptWidth = 0, keptHeight = 0;  // 0: nothing of the grab lay on the buffer
+    int width = 0, height = 0;
+  };
+
   void BindBackBuffer() {
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     glViewport(0, 0, width_, height_);
@@ -295,7 +326,15 @@ class GlRenderer : public Renderer {
   // Draws the quads gathered since the last change of texture or blending.
   void Flush() {
     if (batch_.empty()) return;
-    glUseProgram(quadProgram_);
+    // A grab that ran off the back buffer draws through the program that knows its frame.
+    const auto frame = grabFrames_.find(batchTexture_);
+    const bool partial = frame != grabFrames_.end();
+    glUseProgram(partial ? grabProgram_ : quadProgram_);
+    if (partial) {
+      const GrabFrame& f = frame->second;
+      glUniform4i(grabKeptLocation_, f.left, f.top, f.keptWidth, f.keptHeight);
+      glUniform2i(grabSizeLocation_, f.width, f.height);
+    }
     glBindVertexArray(quadArray_);
     glBindBuffer(GL_ARRAY_BUFFER, buffer_);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(batch_.size() * sizeof(Vertex)), batch_.data(),
@@ -312,13 +351,15 @@ class GlRenderer : public Renderer {
   int width_;
   int height_;
   GlPresentTarget target_;
-  GLuint quadProgram_ = 0, presentProgram_ = 0;
+  GLuint quadProgram_ = 0, grabProgram_ = 0, presentProgram_ = 0;
   GLuint backBuffer_ = 0, framebuffer_ = 0;
   GLuint quadArray_ = 0, emptyArray_ = 0, buffer_ = 0;
   std::vector<Vertex> batch_;
   std::uint32_t batchTexture_ = 0;
   GLenum batchSource_ = 0, batchDest_ = 0;
   long long drawCalls_ = 0;
+  std::unordered_map<std::uint32_t, GrabFrame> grabFrames_;
+  GLint grabKeptLocation_ = -1, grabSizeLocation_ = -1;
 };
 
 }  // namespace

@@ -26,7 +26,13 @@ void main() {
 // alpha, bilinear. Filtering is done here so that keyed texels never take part:
 // the nearest texel decides whether a spot is drawn, and bilinear averages only
 // unkeyed neighbours, so no key colour bleeds into edges.
-inline constexpr const char* kQuadFragment = R"(#version 330 core
+// The source follows kFragmentVersion and, for kPartialGrab, that definition.
+inline constexpr const char* kFragmentVersion = "#version 330 core\n";
+// A grab that ran off the back buffer holds only its on-buffer part (grabKept: where
+// that part lies in the grab, and its size; grabSize: the whole grab); the rest is black.
+// Its own program, so that every other draw runs the plain fetch.
+inline constexpr const char* kPartialGrab = "#define PARTIAL_GRAB\n";
+inline constexpr const char* kQuadFragment = R"(
 in vec2 uv;
 flat in vec4 key;
 flat in vec3 mode;
@@ -35,8 +41,23 @@ out vec4 colour;
 bool IsKey(vec4 texel) {
   return key.w > 0.5 && all(equal(floor(texel.rgb * 255.0 + 0.5), key.rgb));
 }
+#ifdef PARTIAL_GRAB
+uniform ivec4 grabKept;
+uniform ivec2 grabSize;
+vec4 Texel(ivec2 at) {
+  ivec2 inner = at - grabKept.xy;
+  if (any(lessThan(inner, ivec2(0))) || any(greaterThanEqual(inner, grabKept.zw))) return vec4(0.0, 0.0, 0.0, 1.0);
+  return texelFetch(picture, inner, 0);
+}
+#define PICTURE_SIZE grabSize
+#else
+vec4 Texel(ivec2 at) {
+  return texelFetch(picture, at, 0);
+}
+#define PICTURE_SIZE textureSize(picture, 0)
+#endif
 void main() {
-  ivec2 size = textureSize(picture, 0);
+  ivec2 size = PICTURE_SIZE;
   vec2 spot = uv * vec2(size);
   vec4 texel;
   if (mode.z > 0.5) {
@@ -44,10 +65,10 @@ void main() {
     ivec2 base = ivec2(floor(p));
     vec2 f = p - floor(p);
     ivec2 last = size - 1;
-    vec4 t00 = texelFetch(picture, clamp(base, ivec2(0), last), 0);
-    vec4 t10 = texelFetch(picture, clamp(base + ivec2(1, 0), ivec2(0), last), 0);
-    vec4 t01 = texelFetch(picture, clamp(base + ivec2(0, 1), ivec2(0), last), 0);
-    vec4 t11 = texelFetch(picture, clamp(base + ivec2(1, 1), ivec2(0), last), 0);
+    vec4 t00 = Texel(clamp(base, ivec2(0), last));
+    vec4 t10 = Texel(clamp(base + ivec2(1, 0), ivec2(0), last));
+    vec4 t01 = Texel(clamp(base + ivec2(0, 1), ivec2(0), last));
+    vec4 t11 = Texel(clamp(base + ivec2(1, 1), ivec2(0), last));
     bool right = f.x >= 0.5;
     bool below = f.y >= 0.5;
     vec4 nearest = below ? (right ? t11 : t01) : (right ? t10 : t00);
@@ -58,7 +79,7 @@ void main() {
     }
     texel = (t00 * w.x + t10 * w.y + t01 * w.z + t11 * w.w) / (w.x + w.y + w.z + w.w);
   } else {
-    texel = texelFetch(picture, clamp(ivec2(floor(spot)), ivec2(0), size - 1), 0);
+    texel = Texel(clamp(ivec2(floor(spot)), ivec2(0), size - 1));
     if (IsKey(texel)) discard;
   }
   colour = vec4(texel.rgb, mode.y > 0.5 ? texel.a * mode.x : mode.x);
