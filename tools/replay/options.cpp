@@ -92,6 +92,20 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
       framesGiven = true;
     } else if (name == "--out") {
       options.outFolder = value;
+    } else if (name == "--monkey") {
+      auto seed = ParseCount(value);
+      if (!seed) {
+        error = "--monkey wants a whole number (the seed), got " + value;
+        return std::nullopt;
+      }
+      options.monkeySeed = static_cast<std::uint64_t>(*seed);
+    } else if (name == "--rss-every") {
+      auto every = ParseCount(value);
+      if (!every || *every < 1) {
+        error = "--rss-every wants a number of passes from 1, got " + value;
+        return std::nullopt;
+      }
+      options.rssEvery = *every;
     } else if (name == "--renderer") {
       if (value == "gl") {
         options.renderer = RendererKind::kOffscreenGl;
@@ -105,6 +119,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
       error = "unknown option " + name;
       return std::nullopt;
     }
+  }
+  if (options.monkeySeed && !options.inputFile.empty()) {
+    error = "--monkey plays instead of an input script: give one of --monkey and --input";
+    return std::nullopt;
   }
   if (framesGiven && options.outFolder.empty()) {
     error = "--frames needs --out";
@@ -120,7 +138,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
 const char* UsageText() {
   return "usage: vorantis-replay [--data DIR] [--size WxH] [--input FILE] [--gamepad] [--passes N]\n"
          "                       [--state FILE] [--trace FILE] [--frames LIST --out DIR]\n"
-         "                       [--renderer gl|record]\n";
+         "                       [--renderer gl|record] [--monkey SEED] [--rss-every N]\n";
 }
 
 }  // namespace vorantis::replay

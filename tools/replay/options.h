@@ -22,7 +22,9 @@ struct Options {
   std::string traceFile;
   std::set<std::int64_t> frames;  // presents to save, numbered from 1
   std::string outFolder;
-  std::optional<RendererKind> renderer;  // unset: offscreen GL when the build has it
+  std::optional<RendererKind> renderer;     // unset: offscreen GL when the build has it
+  std::optional<std::uint64_t> monkeySeed;  // random input in place of a script; games follow games
+  std::int64_t rssEvery = 0;                // passes between memory samples on standard output; 0: none
   bool help = false;
 };
 

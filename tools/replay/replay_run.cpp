@@ -1,9 +1,13 @@
 #include "replay_run.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
+#include <optional>
 #include <ostream>
 
 #include "app/startup.h"
@@ -14,6 +18,7 @@
 #include "engine/recording_renderer.h"
 #include "engine/scripted_input.h"
 #include "engine_parts.h"
+#include "monkey.h"
 #include "replay_session.h"
 #include "state_dump.h"
 
@@ -44,65 +49,52 @@ bool ReadScript(const std::string& path, InputScript& script, std::ostream& erro
   return true;
 }
 
-}  // namespace
-
-int RunReplay(const Options& options, std::ostream& errors) {
-  InputScript script;
-  if (!ReadScript(options.inputFile, script, errors)) return kToolFailure;
-
-  // Without a choice the replay draws with offscreen GL, and falls back to recording
-  // draws when this machine cannot make a GL context (frames need GL and refuse that).
-  const RendererKind rendererKind = options.renderer.value_or(RendererKind::kOffscreenGl);
-  const bool fallBackToRecording = !options.renderer && options.frames.empty();
-
-  // Output paths are taken before the game's folder becomes the current directory.
-  const auto statePath = Absolute(options.stateFile);
-  const auto tracePath = Absolute(options.traceFile);
-  FrameRequest frameRequest{options.frames, Absolute(options.outFolder).string()};
-  std::error_code ec;
-  if (!options.frames.empty()) {
-    std::filesystem::create_directories(frameRequest.outFolder, ec);
-    if (ec) {
-      errors << "vorantis-replay: cannot make the frame folder " << frameRequest.outFolder << "\n";
-      return kToolFailure;
-    }
+// The resident set size of this process in kB, from /proc; 0 where there is none.
+long ResidentKilobytes() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (status == nullptr) return 0;
+  long kilobytes = 0;
+  char line[256];
+  while (std::fgets(line, sizeof line, status) != nullptr) {
+    if (std::sscanf(line, "VmRSS: %ld", &kilobytes) == 1) break;
   }
-  std::ofstream trace;
-  if (!tracePath.empty()) {
-    trace.open(tracePath, std::ios::binary | std::ios::trunc);
-    if (!trace) {
-      errors << "vorantis-replay: cannot write the trace " << tracePath.string() << "\n";
-      return kToolFailure;
-    }
-  }
-  std::filesystem::current_path(options.dataFolder, ec);
-  if (ec) {
-    errors << "vorantis-replay: cannot enter the data folder " << options.dataFolder << "\n";
-    return kToolFailure;
-  }
+  std::fclose(status);
+  return kilobytes;
+}
 
+struct GameSetup {
+  RendererKind rendererKind;
+  bool fallBackToRecording;
+  bool fallBackNoted = false;
+};
+
+// One game, from start-up to its end, on a fresh headless engine. `atEnd` sees the game
+// as it ended (the state is taken then).
+RunEnd PlayOneGame(const Options& options, ReplaySession& session, GameSetup& setup, std::ostream& errors,
+                   const std::function<void(const Game&, const RunEnd&)>& atEnd) {
   auto input = std::make_unique<ScriptedInput>();
   input->padAttached = options.gamepad;
-  ReplaySession session(std::move(script), *input, options.passes, tracePath.empty() ? nullptr : &trace,
-                        std::move(frameRequest));
+  session.StartGame(*input);
 
   Backends backends;
-  auto makeRenderer = [&session, &errors, rendererKind, fallBackToRecording](
-                          int width, int height) -> std::unique_ptr<Renderer> {
+  auto makeRenderer = [&session, &errors, &setup](int width, int height) -> std::unique_ptr<Renderer> {
     std::unique_ptr<Renderer> inner;
-    if (rendererKind == RendererKind::kOffscreenGl) {
+    RecordingRenderer* recording = nullptr;
+    if (setup.rendererKind == RendererKind::kOffscreenGl) {
       inner = MakeOffscreenRenderer(width, height);
-      if (!inner && fallBackToRecording) {
+      if (!inner && setup.fallBackToRecording && !setup.fallBackNoted) {
         errors << "vorantis-replay: no offscreen GL here; recording draws instead\n";
+        setup.fallBackNoted = true;
       }
     }
-    if (!inner && (rendererKind == RendererKind::kRecording || fallBackToRecording)) {
+    if (!inner && (setup.rendererKind == RendererKind::kRecording || setup.fallBackToRecording)) {
       auto recorder = std::make_unique<RecordingRenderer>(width, height);
       recorder->recordQuads = false;  // a long replay needs no per-quad log
+      recording = recorder.get();
       inner = std::move(recorder);
     }
     if (!inner) return nullptr;
-    return std::make_unique<FrameTap>(std::move(inner), session, width, height);
+    return std::make_unique<FrameTap>(std::move(inner), session, width, height, recording);
   };
   backends.display = std::make_unique<HeadlessDisplay>(options.width, options.height, makeRenderer);
   backends.input = std::move(input);
@@ -134,6 +126,84 @@ int RunReplay(const Options& options, std::ostream& errors) {
   } catch (const PassLimitReached&) {
     end.kind = RunEnd::Kind::kRunning;
   }
+  session.SetFrameHook(nullptr);  // it holds this game's engine
+  atEnd(game, end);
+  return end;
+}
+
+}  // namespace
+
+int RunReplay(const Options& options, std::ostream& errors) {
+  InputScript script;
+  if (!ReadScript(options.inputFile, script, errors)) return kToolFailure;
+
+  // Without a choice the replay draws with offscreen GL, and falls back to recording
+  // draws when this machine cannot make a GL context (frames need GL and refuse that).
+  GameSetup setup{options.renderer.value_or(RendererKind::kOffscreenGl),
+                  !options.renderer && options.frames.empty()};
+
+  // Output paths are taken before the game's folder becomes the current directory.
+  const auto statePath = Absolute(options.stateFile);
+  const auto tracePath = Absolute(options.traceFile);
+  FrameRequest frameRequest{options.frames, Absolute(options.outFolder).string()};
+  std::error_code ec;
+  if (!options.frames.empty()) {
+    std::filesystem::create_directories(frameRequest.outFolder, ec);
+    if (ec) {
+      errors << "vorantis-replay: cannot make the frame folder " << frameRequest.outFolder << "\n";
+      return kToolFailure;
+    }
+  }
+  std::ofstream trace;
+  if (!tracePath.empty()) {
+    trace.open(tracePath, std::ios::binary | std::ios::trunc);
+    if (!trace) {
+      errors << "vorantis-replay: cannot write the trace " << tracePath.string() << "\n";
+      return kToolFailure;
+    }
+  }
+  std::filesystem::current_path(options.dataFolder, ec);
+  if (ec) {
+    errors << "vorantis-replay: cannot enter the data folder " << options.dataFolder << "\n";
+    return kToolFailure;
+  }
+
+  std::optional<Monkey> monkey;
+  InputFeed feed;
+  if (options.monkeySeed) {
+    monkey.emplace(*options.monkeySeed, options.gamepad);
+    feed = [&monkey](std::int64_t pass, ScriptedInput& input) { monkey->Apply(pass, input); };
+  } else {
+    feed = [&script](std::int64_t pass, ScriptedInput& input) { script.Apply(pass, input); };
+  }
+  ReplaySession session(std::move(feed), options.passes, tracePath.empty() ? nullptr : &trace,
+                        std::move(frameRequest));
+  std::int64_t games = 0;
+  if (options.rssEvery > 0) {
+    session.SetPassHook([&options, &games](std::int64_t passes) {
+      if (passes % options.rssEvery != 0) return;
+      std::printf("rss passes=%lld games=%lld kB=%ld\n", static_cast<long long>(passes),
+                  static_cast<long long>(games), ResidentKilobytes());
+      std::fflush(stdout);
+    });
+  }
+
+  std::string stateText;
+  auto takeState = [&](const Game& game, const RunEnd& end) {
+    if (!statePath.empty()) {
+      stateText = StateJson(game, end, session.passes(), session.frames(), monkey ? games : 0);
+    }
+  };
+  RunEnd end;
+  for (;;) {
+    ++games;
+    if (monkey) monkey->StartGame();
+    const std::int64_t passesBefore = session.passes();
+    end = PlayOneGame(options, session, setup, errors, takeState);
+    // Only a game that ended by play is followed by another: a report comes from the
+    // data and would come again, and a game that used no pass would repeat forever.
+    if (!monkey || end.kind != RunEnd::Kind::kEnded || session.passes() == passesBefore) break;
+  }
 
   int result = end.kind == RunEnd::Kind::kRunning ? 0 : end.exitCode;
   for (const std::string& error : session.frameErrors()) {
@@ -149,7 +219,7 @@ int RunReplay(const Options& options, std::ostream& errors) {
   }
   if (!statePath.empty()) {
     std::ofstream state(statePath, std::ios::binary | std::ios::trunc);
-    state << StateJson(game, end, session.passes(), session.frames()) << '\n';
+    state << stateText << '\n';
     if (!state.flush()) {
       errors << "vorantis-replay: cannot write the state " << statePath.string() << "\n";
       result = kToolFailure;

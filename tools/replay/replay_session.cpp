@@ -8,25 +8,27 @@
 
 namespace vorantis::replay {
 
-ReplaySession::ReplaySession(InputScript script, ScriptedInput& input, std::int64_t passLimit,
-                             std::ostream* trace, FrameRequest frameRequest)
-    : script_(std::move(script)),
-      input_(input),
-      passLimit_(passLimit),
-      trace_(trace),
-      frameRequest_(std::move(frameRequest)) {}
+ReplaySession::ReplaySession(InputFeed feed, std::int64_t passLimit, std::ostream* trace,
+                             FrameRequest frameRequest)
+    : feed_(std::move(feed)), passLimit_(passLimit), trace_(trace), frameRequest_(std::move(frameRequest)) {}
+
+void ReplaySession::StartGame(ScriptedInput& input) {
+  input_ = &input;
+  titlePolls_ = 0;
+}
 
 void ReplaySession::ApplyPass(std::int64_t pass) {
   currentPass_ = pass;
   if (pass <= appliedUpTo_) return;
   appliedUpTo_ = pass;
-  script_.Apply(pass, input_);
+  feed_(pass, *input_);
 }
 
 void ReplaySession::OnControlsPoll() {
   if (passesUsed_ >= passLimit_) throw PassLimitReached{};
   ApplyPass(passesUsed_);
   ++passesUsed_;
+  if (passHook_) passHook_(passesUsed_);
 }
 
 // The title's first poll sees pass 0. Every further poll means the title is still
@@ -36,6 +38,7 @@ void ReplaySession::OnControlsPoll() {
 void ReplaySession::OnTitleWait() {
   if (titlePolls_ > 0) {
     ++passesUsed_;
+    if (passHook_) passHook_(passesUsed_);
     if (passesUsed_ >= passLimit_) throw PassLimitReached{};
   }
   ++titlePolls_;

@@ -1,6 +1,7 @@
-// What the replay watches while the game runs: it feeds the input script to the
-// controls and the title screen, counts passes, and ends a frame at each present
-// (a trace line, and a PNG when that frame was asked for).
+// What the replay watches while the game runs: it feeds the input (a script or the
+// monkey) to the controls and the title screen, counts passes, and ends a frame at each
+// present (a trace line, and a PNG when that frame was asked for). One session may
+// watch several games in turn (the monkey's soak); passes and frames count on.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,7 @@
 
 #include "core/game.h"
 #include "engine/backends.h"
-#include "input_script.h"
+#include "engine/recording_renderer.h"
 
 namespace vorantis {
 class ScriptedInput;
@@ -29,11 +30,16 @@ struct FrameRequest {
   std::string outFolder;  // platform path
 };
 
+// Sets the input of one pass before the poll that sees it.
+using InputFeed = std::function<void(std::int64_t pass, ScriptedInput& input)>;
+
 class ReplaySession : public GameObserver {
  public:
   // `trace` may be null (no trace asked for).
-  ReplaySession(InputScript script, ScriptedInput& input, std::int64_t passLimit, std::ostream* trace,
-                FrameRequest frameRequest);
+  ReplaySession(InputFeed feed, std::int64_t passLimit, std::ostream* trace, FrameRequest frameRequest);
+
+  // A game starts on this input; its title screen waits afresh.
+  void StartGame(ScriptedInput& input);
 
   void OnText(const std::string& text, float x, float y, float size, int alpha, float spacing) override;
   void OnSound(const std::string& name) override;
@@ -45,6 +51,8 @@ class ReplaySession : public GameObserver {
 
   // Runs after each frame's trace line (the replay lets virtual time reach the sounds).
   void SetFrameHook(std::function<void()> hook) { frameHook_ = std::move(hook); }
+  // Runs once per pass, after it was counted.
+  void SetPassHook(std::function<void(std::int64_t passes)> hook) { passHook_ = std::move(hook); }
 
   std::int64_t passes() const { return passesUsed_; }
   std::int64_t frames() const { return frames_; }
@@ -62,12 +70,13 @@ class ReplaySession : public GameObserver {
   void ApplyPass(std::int64_t pass);
   void WriteTraceLine();
 
-  InputScript script_;
-  ScriptedInput& input_;
+  InputFeed feed_;
+  ScriptedInput* input_ = nullptr;
   std::int64_t passLimit_;
   std::ostream* trace_;
   FrameRequest frameRequest_;
   std::function<void()> frameHook_;
+  std::function<void(std::int64_t)> passHook_;
 
   std::int64_t passesUsed_ = 0;    // passes whose poll has started (or the title used up)
   std::int64_t currentPass_ = 0;   // the pass whose input is in effect
@@ -82,8 +91,11 @@ class ReplaySession : public GameObserver {
 // Forwards everything to the real renderer and tells the session about presents.
 class FrameTap : public Renderer {
  public:
-  FrameTap(std::unique_ptr<Renderer> inner, ReplaySession& session, int width, int height)
-      : inner_(std::move(inner)), session_(session), width_(width), height_(height) {}
+  // `recorder`: the inner renderer when it only records; its log is dropped at each
+  // present, since nothing reads it and a long run would grow it without end.
+  FrameTap(std::unique_ptr<Renderer> inner, ReplaySession& session, int width, int height,
+           RecordingRenderer* recorder = nullptr)
+      : inner_(std::move(inner)), session_(session), width_(width), height_(height), recorder_(recorder) {}
 
   std::uint32_t CreateTexture(const Image& image) override { return inner_->CreateTexture(image); }
   std::uint32_t GrabTexture(int x, int y, int width, int height) override {
@@ -98,6 +110,7 @@ class FrameTap : public Renderer {
   void Present() override {
     session_.OnPresent(*inner_, width_, height_);
     inner_->Present();
+    if (recorder_ != nullptr) recorder_->ClearLog();
   }
   Image ReadPixels(int x, int y, int width, int height) override {
     return inner_->ReadPixels(x, y, width, height);
@@ -108,6 +121,7 @@ class FrameTap : public Renderer {
   ReplaySession& session_;
   int width_;
   int height_;
+  RecordingRenderer* recorder_;
 };
 
 }  // namespace vorantis::replay

@@ -102,7 +102,8 @@ void WriteEnemies(JsonWriter& json, const Game& game) {
 
 }  // namespace
 
-std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, std::int64_t frames) {
+std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, std::int64_t frames,
+                      std::int64_t games) {
   const PlayState& play = game.play;
   JsonWriter json;
   json.BeginObject();
@@ -112,6 +113,10 @@ std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, 
   json.Int(passes);
   json.Key("frames");
   json.Int(frames);
+  if (games > 0) {
+    json.Key("games");
+    json.Int(games);
+  }
   json.Key("gameState");
   json.Int(play.gameState);
   json.Key("levelNumber");

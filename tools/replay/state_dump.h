@@ -19,6 +19,8 @@ struct RunEnd {
   std::string text;
 };
 
-std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, std::int64_t frames);
+// `games`: how many games a monkey run has played; 0 leaves the member out.
+std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, std::int64_t frames,
+                      std::int64_t games = 0);
 
 }  // namespace vorantis::replay

@@ -1,0 +1,124 @@
+// The replay tool's monkey: seeded random input, game after game, and the soak that
+// runs it long enough to find what short scripted games do not.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "robust/robust_runs.h"
+#include "support/test_game.h"
+
+namespace vorantis {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::RunReplayTool;
+using testing::ScratchFolder;
+using testing::ToolLimits;
+using testing::ToolOutcome;
+
+long long Member(const std::string& state, const std::string& name) {
+  std::smatch match;
+  if (!std::regex_search(state, match, std::regex("\"" + name + "\":(-?[0-9]+)"))) return -1;
+  return std::stoll(match[1]);
+}
+
+std::string ReadText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+ToolOutcome Monkey(const fs::path& work, const std::string& seed, long passes,
+                   std::vector<std::string> more = {}) {
+  std::vector<std::string> arguments{"--renderer", "record",   "--monkey",
+                                     seed,         "--passes", std::to_string(passes)};
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  ToolLimits limits;
+  limits.timeoutSeconds = 110;  // inside the two minutes CTest gives a test
+  return RunReplayTool(arguments, work, limits);
+}
+
+TEST(MonkeyOption, IsRefusedBesideAScriptOrWithoutASeed) {
+  ScratchFolder scratch;
+  std::ofstream(scratch.path() / "input.txt") << "0 +SPACE\n";
+  const std::vector<std::vector<std::string>> mistakes = {
+      {"--monkey", "1", "--input", (scratch.path() / "input.txt").string()},
+      {"--monkey", "seven"},
+      {"--monkey", "-1"},
+      {"--monkey"},
+      {"--monkey", "1", "--rss-every", "0"},
+  };
+  for (const auto& arguments : mistakes) {
+    const ToolOutcome outcome = RunReplayTool(arguments, scratch.path() / "run");
+    EXPECT_EQ(outcome.exitCode, 2) << arguments[1];
+    EXPECT_TRUE(outcome.state.empty()) << "nothing runs after a mistake";
+  }
+}
+
+TEST(MonkeyOption, TheSameSeedPlaysTheSameGamesAndAnotherSeedOthers) {
+  ScratchFolder scratch;
+  std::vector<ToolOutcome> runs;
+  std::vector<std::string> traces;
+  for (const auto& [name, seed] :
+       std::vector<std::pair<std::string, std::string>>{{"a", "5"}, {"b", "5"}, {"c", "6"}}) {
+    const fs::path trace = scratch.path() / (name + ".jsonl");
+    runs.push_back(
+        Monkey(scratch.path() / name, seed, 3000, {"--trace", trace.string(), "--rss-every", "1000"}));
+    ASSERT_TRUE(runs.back().Clean()) << runs.back().Describe();
+    traces.push_back(ReadText(trace));
+  }
+  EXPECT_EQ(runs[0].state, runs[1].state);
+  EXPECT_EQ(traces[0], traces[1]);
+  EXPECT_NE(traces[0], traces[2]);
+  EXPECT_EQ(Member(runs[0].state, "passes"), 3000);
+  EXPECT_GE(Member(runs[0].state, "games"), 2) << "a game ended and the next one started";
+  // Frames count on across games: the trace's last line is the state's frame count.
+  const auto lastLine = traces[0].rfind("{\"frame\":");
+  EXPECT_EQ(Member(traces[0].substr(lastLine), "frame"), Member(runs[0].state, "frames"));
+
+  // Memory samples, on standard output, leave the state and trace alone.
+  const std::regex line("rss passes=([0-9]+) games=[0-9]+ kB=[1-9][0-9]*\n");
+  std::vector<long> passes;
+  for (std::sregex_iterator it(runs[0].output.begin(), runs[0].output.end(), line), end; it != end; ++it) {
+    passes.push_back(std::stol((*it)[1]));
+  }
+  EXPECT_EQ(passes, (std::vector<long>{1000, 2000, 3000})) << runs[0].output;
+}
+
+struct SoakCase {
+  const char* name;
+  const char* seed;
+  bool gamepad;
+};
+
+void PrintTo(const SoakCase& soak, std::ostream* out) {
+  *out << "seed " << soak.seed << (soak.gamepad ? " with a gamepad" : "");
+}
+
+class MonkeySoak : public ::testing::TestWithParam<SoakCase> {};
+
+// Long enough for several games, with level changes, dialogs and restarts between.
+TEST_P(MonkeySoak, PlaysGameAfterGameCleanly) {
+  constexpr long kPasses = 10000;
+  ScratchFolder scratch;
+  std::vector<std::string> more;
+  if (GetParam().gamepad) more.push_back("--gamepad");
+  const ToolOutcome outcome = Monkey(scratch.path(), GetParam().seed, kPasses, more);
+  ASSERT_TRUE(outcome.Clean()) << "seed " << GetParam().seed << ": " << outcome.Describe();
+  EXPECT_EQ(Member(outcome.state, "passes"), kPasses);
+  EXPECT_GE(Member(outcome.state, "games"), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeySoak,
+                         ::testing::Values(SoakCase{"Keyboard1", "1", false},
+                                           SoakCase{"Keyboard2", "2", false},
+                                           SoakCase{"Gamepad3", "3", true}),
+                         [](const ::testing::TestParamInfo<SoakCase>& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace vorantis
