@@ -57,7 +57,9 @@ bool DecodeOgg(const std::vector<std::uint8_t>& data, Pcm& out, std::size_t limi
     ov_clear(&file);
     return false;
   }
+  // Taken now: reading on into a chained stream clears the first stream's header.
   const int channels = info->channels;
+  const long rate = info->rate;
   const std::size_t frame = static_cast<std::size_t>(channels) * 2;
   limit -= limit % frame;
 
@@ -79,7 +81,6 @@ bool DecodeOgg(const std::vector<std::uint8_t>& data, Pcm& out, std::size_t limi
     const std::size_t take = std::min(static_cast<std::size_t>(got), limit - pcm.size());
     pcm.insert(pcm.end(), chunk, chunk + take);
   }
-  const long rate = info->rate;
   ov_clear(&file);
 
   pcm.resize(pcm.size() - pcm.size() % frame);
