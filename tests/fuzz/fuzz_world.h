@@ -1,0 +1,237 @@
+// What the fuzz targets share: a scratch folder per process, a headless engine whose
+// renderer draws nothing, and a fresh Game per input over a small data set.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/game.h"
+#include "engine/engine.h"
+#include "engine/headless.h"
+#include "engine/platform/image_decoders.h"
+#include "engine/scripted_input.h"
+#include "engine/silent_sound_device.h"
+#include "level/object_definitions.h"
+#include "present/catalogues.h"
+
+namespace vorantis::fuzz {
+
+// Hands out texture numbers and draws nothing: the readers are what is under test.
+class NullRenderer : public Renderer {
+ public:
+  std::uint32_t CreateTexture(const Image&) override { return next_++; }
+  std::uint32_t GrabTexture(int, int, int, int) override { return next_++; }
+  void DestroyTexture(std::uint32_t) override {}
+  void Clear(std::uint32_t) override {}
+  void DrawQuad(const QuadDraw&) override {}
+  void FillRect(int, int, int, int, std::uint32_t) override {}
+  void Present() override {}
+  Image ReadPixels(int, int, int, int) override { return Image{}; }
+
+ private:
+  std::uint32_t next_ = 1;
+};
+
+// A folder of its own for this process below the system's temporary folder,
+// removed when the process ends normally.
+class Scratch {
+ public:
+  Scratch() {
+    path_ = std::filesystem::temp_directory_path() / ("vorantis-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(path_);
+  }
+  ~Scratch() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  Scratch(const Scratch&) = delete;
+  Scratch& operator=(const Scratch&) = delete;
+
+  // A path below the folder as the game writes paths, with backslashes; a folder
+  // ("" or a name ending in '/') ends in one.
+  std::string GamePath(const std::string& relative = "") const {
+    std::string p = (path_ / relative).string();
+    for (char& c : p)
+      if (c == '/') c = '\\';
+    if ((relative.empty() || relative.back() == '/') && p.back() != '\\') p += '\\';
+    return p;
+  }
+  void Write(const std::string& relative, std::string_view bytes) const {
+    const auto file = path_ / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+  void Remove(const std::string& relative) const {
+    std::error_code ec;
+    std::filesystem::remove(path_ / relative, ec);
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A plain 24-bit TGA of one colour: the engine reads it without a codec library.
+inline std::string TgaPicture(int width, int height) {
+  std::string header(18, '\0');
+  header[2] = 2;
+  header[12] = static_cast<char>(width & 255);
+  header[13] = static_cast<char>(width >> 8);
+  header[14] = static_cast<char>(height & 255);
+  header[15] = static_cast<char>(height >> 8);
+  header[16] = 24;
+  header[17] = 0x20;
+  return header + std::string(static_cast<std::size_t>(width * height * 3), '\x80');
+}
+
+// The data set the game-level targets read: two tile graphics, three object graphics
+// (a goody, an enemy and one without definition), tile definitions for the codes the
+// builders write, a cursor and a few glyphs.
+inline void WriteDataSet(const Scratch& scratch) {
+  scratch.Write("TILES/wall.tga", TgaPicture(4, 4));
+  scratch.Write("TILES/floor.tga", TgaPicture(4, 4));
+  scratch.Write("WORLD/coin.tga", TgaPicture(3, 5));
+  scratch.Write(
+      "WORLD/coin.dll",
+      "DGFXNAME\nCOIN\nDDENSITY\n0\nDISGOODY\n1\nDHOTSPOT\nCENTER\nDCENTERFIELD\n1\nDFITTOMATRIX\n1\n");
+  scratch.Write("WORLD/foe.tga", TgaPicture(6, 2));
+  scratch.Write("WORLD/foe.dll", "DGFXNAME\nFOE\nDISENEMY\n1\nDDENSITY\n1\nDHOTSPOT\nBOTTOMRIGHT\n");
+  scratch.Write("WORLD/hat.tga", TgaPicture(2, 2));
+  scratch.Write("RGB/W/LAB_WALL", "GFXNAME\nwall.tga\nUSECOLLISION\n1\n");
+  scratch.Write("RGB/W/LAB_FLOOR", "GFXNAME\nfloor.tga\nCHILD1\nCOIN\nUSEENEMY\n1\nVALUE1\n5\n");
+  scratch.Write("RGB/W/LAB_GREEN", "GFXNAME\nfloor.tga\nCHILD2\nFOE\nCHILD1\n#\n");
+  scratch.Write("RGB/W/LAB_WATER", "GFXNAME\nmissing.tga\nTRANSPARENCY\n255\n");
+  scratch.Write("GFX/cursor.tga", TgaPicture(4, 4));
+  for (const char* glyph : {"A", "I", "_a", "POINT", "BOMB", "S"})
+    scratch.Write(std::string("FONT/") + glyph + ".png", TgaPicture(5, 7));
+}
+
+// One engine for the process with the data set's catalogues loaded once, and a fresh
+// Game over it for each input; Release frees what that Game made, so inputs do not
+// meet each other's sprites.
+class World {
+ public:
+  // Without catalogues the World is a bare headless screen with the picture decoders.
+  explicit World(const Scratch& scratch, bool withCatalogues = true) : scratch_(scratch) {
+    Backends b;
+    b.display = std::make_unique<HeadlessDisplay>(
+        320, 240, [](int, int) -> std::unique_ptr<Renderer> { return std::make_unique<NullRenderer>(); });
+    b.clock = std::make_unique<VirtualClock>();
+    b.input = std::make_unique<ScriptedInput>();
+    b.openSound = [] { return std::make_unique<SilentSoundDevice>(); };
+    engine_ = std::make_unique<Engine>(std::move(b));
+    Screen& screen = engine_->screen();
+    RegisterImageDecoders(screen);
+    screen.CreateGameWindow(-1, 0, 0, 320, 240, 0, "");
+    screen.OpenScreenInWindow(1, 0, 0, 320, 240, 1, 0, 0);
+    if (!withCatalogues) return;
+    catalogues_ = NewGame(false);
+    LoadTileGraphics(*catalogues_);
+    LoadObjectDefinitions(*catalogues_);
+  }
+
+  Screen& screen() { return engine_->screen(); }
+
+  // A Game with the data set's settings and, when asked, its catalogues: tile graphics
+  // always, object definitions with withDefinitions (their sprites stay the World's).
+  std::unique_ptr<Game> NewGame(bool withDefinitions = true) {
+    auto game = std::make_unique<Game>(*engine_);
+    game->screenWidth = 320;
+    game->screenHeight = 240;
+    game->baseDirectory = scratch_.GamePath();
+    Settings& s = game->settings;
+    s.RESOLUTION = 16;
+    s.RESBASEW = 320;
+    s.TOPOGFX = scratch_.GamePath("TILES/");
+    s.WORLDGFX = scratch_.GamePath("WORLD/");
+    s.GFXCODEC = ".tga";
+    s.RGBCODEPATH = scratch_.GamePath("RGB/");
+    s.APPSTART = "W";
+    s.APPENTRY = scratch_.GamePath("LEVELS/");
+    s.FONTPATH = scratch_.GamePath("FONT/");
+    s.CURSOR = scratch_.GamePath("GFX/cursor.tga");
+    s.MAXFOE = 4;
+    s.USESPRITE3D = 1;
+    s.USEEXTENDEDTOPO = 1;
+    game->objectScale = game->screenWidth / static_cast<float>(s.RESBASEW);
+    game->random.SeedRandom(7);
+    if (catalogues_) {
+      game->tileGraphics = catalogues_->tileGraphics;
+      if (withDefinitions) game->objectDefinitions = catalogues_->objectDefinitions;
+    }
+    return game;
+  }
+
+  // Frees every sprite and 3D sprite the Game holds that is not the World's own.
+  void Release(Game& game, bool ownsDefinitions) {
+    Screen& s = screen();
+    auto quad = [&s](std::int32_t handle) {
+      if (s.Sprite3DExists(handle)) s.ReleaseSprite3D(handle);
+    };
+    auto sprite = [&s](std::int32_t handle) {
+      if (s.SpriteExists(handle)) s.ReleaseSprite(handle);
+    };
+    for (int column = 0; column < game.matrix.columns(); ++column) {
+      for (int row = 0; row < game.matrix.rows(); ++row) quad(game.matrix.At(column, row).sprite3D);
+    }
+    for (const FieldObject& object : game.fieldObjects) quad(object.sprite3D);
+    for (const Enemy& enemy : game.enemies) quad(enemy.sprite3D);
+    for (const EffectSprite& effect : game.effectSprites) quad(effect.sprite3D);
+    for (const Glyph& glyph : game.glyphs) {
+      quad(glyph.sprite3D);
+      sprite(glyph.sprite);
+    }
+    quad(game.cursor.sprite3D);
+    sprite(game.cursor.sprite);
+    quad(game.play.screenShot3D);
+    sprite(game.play.screenShot);
+    quad(game.titleSprite3D);
+    sprite(game.titleSprite);
+    if (ownsDefinitions) {
+      for (const ObjectDefinition& definition : game.objectDefinitions) sprite(definition.sprite);
+    }
+  }
+
+ private:
+  const Scratch& scratch_;
+  std::unique_ptr<Engine> engine_;
+  std::unique_ptr<Game> catalogues_;
+};
+
+// One input's Game over the World, released when the input is done.
+class Round {
+ public:
+  explicit Round(World& world, bool withDefinitions = true)
+      : world_(world), game_(world.NewGame(withDefinitions)), ownsDefinitions_(!withDefinitions) {}
+  ~Round() { world_.Release(*game_, ownsDefinitions_); }
+  Round(const Round&) = delete;
+  Round& operator=(const Round&) = delete;
+  Game& game() { return *game_; }
+
+ private:
+  World& world_;
+  std::unique_ptr<Game> game_;
+  bool ownsDefinitions_;
+};
+
+// The scratch folder with the data set written, made on first use.
+inline const Scratch& DataScratch() {
+  static const Scratch scratch;
+  static const bool written = (WriteDataSet(scratch), true);
+  (void)written;
+  return scratch;
+}
+
+// The World over the data set, made on first use.
+inline World& DataWorld() {
+  static World world(DataScratch());
+  return world;
+}
+
+}  // namespace vorantis::fuzz

@@ -1,0 +1,66 @@
+// An object definition file beside its graphic, loaded with the world folder, then
+// spawned as a field object and as an enemy, and played for a few frames with the
+// cursor on its field.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "core/program_end.h"
+#include "fuzz_world.h"
+#include "level/level_setup.h"
+#include "level/tiles.h"
+#include "play/game_frame.h"
+
+using namespace vorantis;
+
+namespace {
+
+const fuzz::Scratch& DataSet() {
+  const fuzz::Scratch& scratch = fuzz::DataScratch();
+  static const bool written = (scratch.Write("WORLD/zz.tga", fuzz::TgaPicture(7, 3)), true);
+  (void)written;
+  return scratch;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  DataSet().Write("WORLD/zz.dll", std::string_view(reinterpret_cast<const char*>(data), size));
+  fuzz::Round round(fuzz::DataWorld(), false);
+  Game& game = round.game();
+  LoadObjectDefinitions(game);
+  const ObjectDefinition* fuzzed = nullptr;
+  for (const ObjectDefinition& definition : game.objectDefinitions) {
+    if (definition.fileName == "zz.tga") fuzzed = &definition;
+  }
+  if (fuzzed == nullptr) std::abort();
+
+  game.matrix.Create(8, 8);
+  game.level.levelWidth = 8;
+  game.level.levelHeight = 8;
+  for (int column = 0; column <= 8; ++column) {
+    for (int row = 0; row <= 8; ++row) {
+      PlaceTile(game, column, row,
+                column == 0 || row == 0 || column == 8 || row == 8 ? "LAB_WALL" : "LAB_FLOOR");
+      game.matrix.At(column, row).inLevel = 1;
+    }
+  }
+  MatrixField& field = game.matrix.At(2, 2);
+  field.childNames[0] = game.texts.Intern(fuzzed->name);
+  field.highestChildSlot = 0;
+  SpawnFieldObjects(game, 2, 2);
+  SpawnEnemies(game);
+  FitAllFields(game);
+  RecomputeVisibleFields(game);
+
+  game.cursor.x = 2 * game.tileSize();
+  game.cursor.y = 2 * game.tileSize();
+  game.play.timeLeft = 30;
+  game.settings.USESPRITE3D = 1;
+  try {
+    for (int frame = 0; frame < 6; ++frame) RunGameFrame(game);
+  } catch (const ProgramEnded&) {
+  }
+  return 0;
+}
