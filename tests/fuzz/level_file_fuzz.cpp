@@ -14,10 +14,11 @@
 using namespace vorantis;
 
 namespace {
+
 constexpr std::string_view kMarker = "\n@@RED@@\n";
 
-// A 1024 x 1024 grid is made and scanned whatever the file holds: allowed, but slow
-// enough to starve the search at every large header.
+// The grid is made and scanned at the size the header declares (up to 1024 x 1024),
+// whatever else the file holds: allowed, but slow enough to starve the search.
 constexpr std::int32_t kLargestSide = 128;
 
 }  // namespace
