@@ -13,6 +13,7 @@
 #include "core/settings.h"
 #include "engine/engine.h"
 #include "engine/headless.h"
+#include "engine/null_renderer.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/scripted_input.h"
 #include "engine/silent_sound_device.h"
@@ -36,28 +37,6 @@ double PeakMegabytes() {
   getrusage(RUSAGE_SELF, &usage);
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-
-// Draws nowhere and keeps no log: only the game's own work is measured.
-class NullRenderer : public Renderer {
- public:
-  std::uint32_t CreateTexture(const Image&) override { return next_++; }
-  std::uint32_t GrabTexture(int, int, int, int) override { return next_++; }
-  void DestroyTexture(std::uint32_t) override {}
-  void Clear(std::uint32_t) override {}
-  void DrawQuad(const QuadDraw&) override {}
-  void FillRect(int, int, int, int, std::uint32_t) override {}
-  void Present() override {}
-  Image ReadPixels(int, int, int width, int height) override {
-    Image image;
-    image.width = width;
-    image.height = height;
-    image.rgba.assign(static_cast<std::size_t>(width) * height * 4, 0);
-    return image;
-  }
-
- private:
-  std::uint32_t next_ = 1;
-};
 
 struct BenchWorld {
   BenchWorld() {

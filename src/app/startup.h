@@ -6,7 +6,7 @@ namespace vorantis {
 class Engine;
 struct Game;
 
-// Start-up steps 2 to 16; ends the program through a report when it cannot go on.
+// Everything from the settings to the first level; ends the program through a report when it cannot go on.
 void StartUp(Game& game);
 
 // One pass of the main loop.

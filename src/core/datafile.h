@@ -86,7 +86,7 @@ inline PairReader ReadPairs(LineReader& reader) {
 }
 
 // Leading blanks and tabs skipped, an optional sign, digits up to the first non-digit;
-// no digits give 0. Values beyond 32 bits wrap as the original's 32-bit arithmetic did.
+// no digits give 0. Values beyond 32 bits wrap in 32 bits, as data files may rely on.
 std::int32_t ParseInt(const std::string& text);
 // The low 8 bits of ParseInt, signed.
 std::int8_t ParseFlag(const std::string& text);

@@ -14,6 +14,7 @@
 #include "core/game.h"
 #include "engine/engine.h"
 #include "engine/headless.h"
+#include "engine/null_renderer.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/scripted_input.h"
 #include "engine/silent_sound_device.h"
@@ -21,22 +22,6 @@
 #include "present/catalogues.h"
 
 namespace vorantis::fuzz {
-
-// Hands out texture numbers and draws nothing: the readers are what is under test.
-class NullRenderer : public Renderer {
- public:
-  std::uint32_t CreateTexture(const Image&) override { return next_++; }
-  std::uint32_t GrabTexture(int, int, int, int) override { return next_++; }
-  void DestroyTexture(std::uint32_t) override {}
-  void Clear(std::uint32_t) override {}
-  void DrawQuad(const QuadDraw&) override {}
-  void FillRect(int, int, int, int, std::uint32_t) override {}
-  void Present() override {}
-  Image ReadPixels(int, int, int, int) override { return Image{}; }
-
- private:
-  std::uint32_t next_ = 1;
-};
 
 // A folder of its own for this process below the system's temporary folder,
 // removed when the process ends normally.
