@@ -126,18 +126,26 @@ void RandomWalk(Game& game, int width, int height, WalkKind kind) {
 
 void EdgePass(Game& game) {
   if (game.settings.USEEXTENDEDTOPO != 1) return;
-  // Every field of the level area is a candidate, with the code it has now.
+  // Only dug floor gets an edge: a wall, grass or water field turned into an edge kind
+  // would be floor nobody dug, and floor that stayed uncolourable would be counted in
+  // tilesLeft without any way to fix it.
+  const Text floor = game.texts.Intern("LAB_FLOOR");
   auto& candidates = game.level.edgeCandidates;
   candidates.clear();
   for (int column = 0; column <= game.level.levelWidth; ++column) {
     for (int row = 0; row <= game.level.levelHeight; ++row) {
-      if (const MatrixField* field = game.matrix.Find(column, row)) {
-        candidates.push_back(EdgeCandidate{column, row, field->tileCode});
-      }
+      const MatrixField* field = game.matrix.Find(column, row);
+      if (field != nullptr && field->tileCode == floor)
+        candidates.push_back(EdgeCandidate{column, row, floor});
     }
   }
   EdgeSweep(game, true);
   EdgeSweep(game, false);
+}
+
+bool IsUncolouredFloor(std::string_view code) {
+  return code == "LAB_FLOOR" || code == "LAB_WALL_E" || code == "LAB_WALL_S" || code == "LAB_GREEN_E" ||
+         code == "LAB_GREEN_S" || code == "LAB_WATER_E" || code == "LAB_WATER_S";
 }
 
 void BuilderProgressStep(Game& game) {

@@ -2,6 +2,8 @@
 // kinds and the build progress bars.
 #pragma once
 
+#include <string_view>
+
 namespace vorantis {
 
 struct Game;
@@ -15,8 +17,12 @@ void FillWalls(Game& game, int width, int height);
 // walk's kind. The floor walk also places the cursor and sets tilesLeft and timeLeft.
 void RandomWalk(Game& game, int width, int height, WalkKind kind);
 
-// With USEEXTENDEDTOPO 1: gives fields beside wall, grass or water their edge kinds.
+// With USEEXTENDEDTOPO 1: gives floor beside wall, grass or water its edge kind.
 void EdgePass(Game& game);
+
+// Uncoloured floor: "LAB_FLOOR" or one of the edge kinds the edge pass gives it. Play
+// colours, counts and fixes them all alike.
+bool IsUncolouredFloor(std::string_view code);
 
 // One step of the build progress bar while the builders fill the level.
 void BuilderProgressStep(Game& game);

@@ -66,15 +66,15 @@ void ReadOpacities(Game& game, const std::string& path, const DeclaredSize& size
 
 // A loaded level has no floor walk: the cursor starts on its first floor field and the
 // counters are set as the walk would set them, so that the countdown does not start at 0.
+// Floor is what play colours and counts as floor: "LAB_FLOOR" and its edge kinds.
 void PrepareLoadedLevelForPlay(Game& game) {
-  const Text floor = game.texts.Intern("LAB_FLOOR");
   std::int32_t floorFields = 0;
   int startColumn = -1;
   int startRow = -1;
   for (int column = 0; column <= game.level.levelWidth; ++column) {
     for (int row = 0; row <= game.level.levelHeight; ++row) {
       const MatrixField* field = game.matrix.Find(column, row);
-      if (field == nullptr || field->tileCode != floor) continue;
+      if (field == nullptr || !IsUncolouredFloor(Str(field->tileCode))) continue;
       ++floorFields;
       if (startColumn < 0) {
         startColumn = column;

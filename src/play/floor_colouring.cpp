@@ -7,6 +7,7 @@
 #include "core/nearest_int.h"
 #include "core/program_end.h"
 #include "core/saturating.h"
+#include "level/builders.h"
 #include "level/tiles.h"
 #include "present/catalogues.h"
 
@@ -14,7 +15,6 @@ namespace vorantis {
 
 namespace {
 
-constexpr std::string_view kFloor = "LAB_FLOOR";
 constexpr std::string_view kGrass = "LAB_GREEN";
 constexpr std::string_view kBlue = "LAB_BLUE_FLOOR";
 constexpr std::string_view kPink = "LAB_PINK_FLOOR";
@@ -64,7 +64,7 @@ bool ClosesSide(const Game& game, int column, int row) {
 
 void PaintPlayerField(Game& game, int column, int row) {
   const std::string_view code = CodeAt(game, column, row);
-  if (code == kFloor || code == kGrass) {
+  if (IsUncolouredFloor(code) || code == kGrass) {
     PlaceTile(game, column, row, std::string(kBlue));
     PlaySoundByName(game, game.settings.DEFTILESOUND);
     if (game.settings.GAMEMODE == "HARDCORE") {
@@ -105,7 +105,8 @@ void PaintEnemyField(Game& game, std::int32_t x, std::int32_t y) {
   const int column = NearestInt(static_cast<float>(x) / tile);
   const int row = NearestInt(static_cast<float>(y) / tile);
   const std::string_view code = CodeAt(game, column, row);
-  if (code == kFloor || code == kGrass || code == kBlue) PlaceTile(game, column, row, std::string(kPink));
+  if (IsUncolouredFloor(code) || code == kGrass || code == kBlue)
+    PlaceTile(game, column, row, std::string(kPink));
 }
 
 }  // namespace vorantis

@@ -35,18 +35,22 @@ void DrawFields(Game& game) {
 
 void RunGameFrame(Game& game) {
   Screen& screen = game.engine.screen();
+  // Only the floor colouring of this frame lowers tilesLeft; the controls never do.
+  const bool completeBefore = game.play.tilesLeft < 1;
   screen.BeginSprite3DPass();
   if (game.settings.USESPRITE3D == 1) DrawPlayfield(game);
-  bool completed = false;
+  bool wonThisFrame = false;
   if (game.play.tilesLeft < 1) {
     game.play.bankedScore = game.play.totalScore;
     CompleteLevel(game);
-    completed = true;
+    wonThisFrame = !completeBefore;
   }
   screen.EndSprite3DPass();
-  // A generated level is built afresh before the next frame; stepping the countdown
-  // now would take the zeroed time below 0 and lose the level just won.
-  if (!(completed && game.settings.USESELFCREATEBASE == 1)) StepTimer(game, -1);
+  // A generated level won in this frame is built afresh before the next one; stepping
+  // the countdown now would take the zeroed time below 0 and lose it. A level that was
+  // complete before the frame began (complete when built) still lets the clock run,
+  // or levels complete at build would follow each other for ever.
+  if (!(wonThisFrame && game.settings.USESELFCREATEBASE == 1)) StepTimer(game, -1);
   screen.PresentFrame();
   if (game.play.gameState == kGameOver) ShowGameOver(game);
 }

@@ -17,6 +17,9 @@
 //   W ~ g ~ ~ . . . W . W W
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "e2e/replay_runner.h"
 
 namespace vorantis::testing {
@@ -99,6 +102,23 @@ TEST_F(GeneratedLevels, PauseRestartRebuildsTheLevelWithTheBankedScore) {
   EXPECT_EQ(pad.Count("levelWidth"), 9);
   EXPECT_EQ(pad.Count("levelHeight"), 11);
   EXPECT_EQ(pad.Tile(1, 3), "LAB_BLUE_FLOOR");
+}
+
+// A level complete as soon as it is built (a 1x1 base, MAPSIZE 3: the floor walk digs one
+// field, a quarter of which is 0) completes on every pass while the countdown runs: the game
+// ends after WORLDREFRESH + 1 passes instead of building levels for ever.
+TEST_F(GeneratedLevels, LevelsCompleteAtBuildEndTheGameWhenTheCountdownRunsOut) {
+  const std::string data = runner_.Variant(
+      "generated", {{"MAPSIZE", "3"}, {"WORLDREFRESH", "5"}, {"SELFCREATEBASE", "DATA\\tiny.txt"}});
+  std::ofstream(std::filesystem::path(data) / "DATA" / "tiny.txt", std::ios::binary)
+      << Lines({"B", "1", "1", "-", "-"});
+  ReplayResult run = runner_.Run(data, "--size 320x240 --passes 100", kStart);
+  EXPECT_EQ(run.exitCode, 0) << run.errors;
+  EXPECT_EQ(run.EndKind(), "ended");
+  EXPECT_EQ(run.Count("passes"), 6);
+  EXPECT_EQ(run.Count("levelNumber"), 7) << "one completion per pass";
+  EXPECT_EQ(run.Count("gameState"), 21);
+  EXPECT_TRUE(run.Showed("  GAME OVER |"));
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST_F(LabyrinthTest, FloorWalkSetsTilesAndTimeFromDugFieldsAndGoodies) {
   }
 }
 
-TEST_F(LabyrinthTest, EdgePassMarksFieldsBesideWallGrassAndWaterInListOrder) {
+TEST_F(LabyrinthTest, EdgePassMarksOnlyFloorBesideWallGrassAndWater) {
   Walls(6, 5);
   for (auto [c, r, code] : {std::tuple{2, 2, "LAB_FLOOR"},
                             {3, 2, "LAB_FLOOR"},
@@ -108,10 +108,11 @@ TEST_F(LabyrinthTest, EdgePassMarksFieldsBesideWallGrassAndWaterInListOrder) {
   EdgePass(game);
   EXPECT_EQ(world.Code(2, 2), "LAB_WALL_S");  // west wall first, then north wall
   EXPECT_EQ(world.Code(3, 2), "LAB_WALL_S");
-  EXPECT_EQ(world.Code(2, 3), "LAB_WALL_E");
-  EXPECT_EQ(world.Code(3, 3), "LAB_GREEN");  // its west neighbour had already become an edge
+  EXPECT_EQ(world.Code(2, 3), "LAB_WALL_E");  // an edge above is no wall
   EXPECT_EQ(world.Code(4, 3), "LAB_GREEN_E");
-  EXPECT_EQ(world.Code(3, 4), "LAB_GREEN_S");
+  // Grass and walls keep their codes whatever lies beside them.
+  EXPECT_EQ(world.Code(3, 3), "LAB_GREEN");
+  EXPECT_EQ(world.Code(3, 4), "LAB_WALL");
   EXPECT_EQ(world.Code(5, 3), "LAB_WALL");
   EXPECT_EQ(Str(world.Field(4, 3).gfxName), "LAB_GREEN_E.tga");
 }
@@ -179,6 +180,16 @@ TEST_F(LabyrinthTest, LevelFileColoursShareDefinitionsOpacitiesFollowAndTheLevel
   EXPECT_EQ(Cursor(), std::pair(32.0f, 0.0f));
   EXPECT_NE(game.cursor.sprite3D, 0);
   EXPECT_EQ(game.play.tilesLeft, 0);  // two floor fields / 4
+}
+
+// Floor is "LAB_FLOOR" and its edge kinds, as play colours them; grass and colour codes are not.
+TEST_F(LabyrinthTest, LevelFileCountsEdgeKindsAsFloor) {
+  game.settings.USESPRITE3D = 0;
+  LoadLevel(3, 1,
+            {"1",    "2",     "7",  "LAB_", "WALL",  "_E", "LAB_", "FLO",  "OR", "LAB_", "GREEN", "",
+             "LAB_", "WATER", "_S", "LAB_", "GREEN", "_S", "LAB_", "WALL", "",   "LAB_", "FLO",   "OR"});
+  EXPECT_EQ(Cursor(), std::pair(0.0f, 32.0f));
+  EXPECT_EQ(game.play.tilesLeft, 1);  // five floor fields / 4
 }
 
 TEST_F(LabyrinthTest, LevelFileWithoutSpritesOrOpacitiesAndEndingEarly) {

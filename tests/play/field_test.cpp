@@ -148,8 +148,11 @@ TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
       {"LAB_WALL", "LAB_WALL", "LAB_WALL"},
       {"LAB_BLUE_FLOOR", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
       {"LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR", "LAB_FIXED_FLOOR"},
+      // The edge kinds are floor with a border drawn on it.
+      {"LAB_WALL_E", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
+      {"LAB_WATER_S", "LAB_BLUE_FLOOR", "LAB_PINK_FLOOR"},
   };
-  for (int c = 0; c < 7; ++c) {
+  for (int c = 0; c < 9; ++c) {
     SetField(c, 1, cases[c][0], c == 4);
     SetField(c, 3, cases[c][0], c == 4);
     PaintPlayerField(game, c, 1);
@@ -157,7 +160,7 @@ TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
     EXPECT_EQ(Code(c, 1), cases[c][1]) << cases[c][0];
     EXPECT_EQ(Code(c, 3), cases[c][2]) << cases[c][0];
   }
-  EXPECT_EQ(CountSounds("tile.ogg"), 3);  // the player's changes only
+  EXPECT_EQ(CountSounds("tile.ogg"), 5);  // the player's changes only
   PaintEnemyField(game, -1000, -1000);    // outside the grid: harmless
 }
 

@@ -67,14 +67,21 @@ TEST_F(GameFrameTest, SwitchOffAndLevelFilesCompleteEveryPassUntilTheCountdownEn
   EXPECT_EQ(game.play.timeLeft, -1);
 }
 
-TEST_F(GameFrameTest, CompletingAGeneratedLevelNeverLosesItToTheSameFramesCountdown) {
+// Winning a generated level never loses it to the same frame's countdown; a level that was
+// complete before the frame began (as built) lets the countdown run, so it cannot loop for ever.
+TEST_F(GameFrameTest, GeneratedLevelWonInTheFrameSkipsItsCountdownStepButOneCompleteAtTheStartDoesNot) {
   game.settings.USESELFCREATEBASE = 1;
-  game.settings.WORLDREFRESH = 0;  // the countdown would step on this frame
-  game.play.tilesLeft = 0;
+  game.settings.WORLDREFRESH = 0;  // the countdown would step on every frame
+  game.play.tilesLeft = 1;
+  for (auto [c, r] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}}) SetField(c, r, "LAB_BLUE_FLOOR");
   RunGameFrame(game);
   EXPECT_EQ(game.play.levelNumber, 2);
   EXPECT_EQ(game.play.timeLeft, 0);
+  EXPECT_EQ(game.play.timerFrames, 0);
   EXPECT_EQ(game.play.gameState, kGameRunning);
+  EXPECT_THROW(RunGameFrame(game), ProgramEnded);
+  EXPECT_EQ(game.play.levelNumber, 3);
+  EXPECT_EQ(game.play.timeLeft, -1);
 }
 
 TEST_F(GameFrameTest, FramesAndTheZoomReuseTheirScreenShot) {

@@ -12,7 +12,7 @@ std::string ConfigurationText(bool generatedLevels) {
   // the countdown grants a quarter of the counted floor, which at one cursor step
   // per 8 frames leaves a person room to colour the quarter of it that is needed.
   // WORLDRANDOM 1564 gives a first level of 25 x 19 fields (it fits a 1280 pixel
-  // wide screen) with 29 fields to fix, about 140 that could be, and two enemies.
+  // wide screen) with 29 fields to fix, about 190 that could be, and two enemies.
   std::vector<std::pair<std::string, std::string>> keys = {
       {"SOUNDFXPATH", "SFX\\"},
       {"INGAMEMUSIC", "MUSIC\\"},
@@ -110,8 +110,8 @@ std::string Definition(const TileSpec& t) {
 }  // namespace
 
 void WriteTileDefinitions(DataFolder& out) {
-  // Walls stop bomb rays (2); water only blocks walking (1). Edge kinds are walkable
-  // floor with a shadow or fringe on the neighbour's side; they are not colourable.
+  // Walls stop bomb rays (2); water only blocks walking (1). Edge kinds are dug floor
+  // with a shadow or fringe on the neighbour's side: walkable and coloured like floor.
   std::vector<TileSpec> tiles = {
       {"LAB_WALL", "wall.png", 2, 30, 0, 0, {}},
       {"LAB_FLOOR", "floor.png", 0, 0, 1, 0, {"COIN", "GEM", "CLOCK", "BOMB"}},

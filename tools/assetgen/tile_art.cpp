@@ -67,8 +67,8 @@ Canvas Floor(Color base, Color dark, std::uint64_t seed) {
   return c;
 }
 
-// Colourable floor: lighter slate with an inset square, so it reads apart from the
-// walkable edge fields that can never be coloured.
+// Colourable floor: lighter slate with an inset square. The edge fields are the same
+// floor and colour the same way, so they are drawn over it.
 Canvas PlainFloor() {
   Canvas c = Floor(Rgb(86, 94, 126), Rgb(56, 62, 88), 7);
   c.FillRoundRect(9, 9, 55, 55, 5, Rgb(120, 130, 170, 0.35f));
@@ -129,7 +129,7 @@ Canvas Water() {
 
 // Floor with something of the western (east-facing) or northern neighbour spilling in.
 Canvas Edge(bool west, const std::function<Color(float)>& band, float depth) {
-  Canvas c = Surface(Rgb(40, 40, 54), Rgb(24, 24, 34), 19, 0.8f);
+  Canvas c = PlainFloor();
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
       float d = static_cast<float>(west ? x : y) / depth;
