@@ -1,6 +1,9 @@
 // Building generated levels on the default data, headless: 256 x 256 and 1024 x 1024
 // fields, with tile definitions cached for the run or read from disk each time.
 // The data comes from VORANTIS_GAME_DIR, else the build's own game folder.
+// A second figure only: it builds into fresh tables with a null renderer and skips
+// part of start-up. What a player waits for is measured through the replay tool
+// (scripts/benchmarks, --build-times).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 

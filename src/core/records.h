@@ -88,25 +88,26 @@ struct ObjectDefinition {
   std::int32_t rotate = 0;
 };
 
+// Ordered for packing: a large level holds tens of thousands of these.
 struct FieldObject {
-  std::int8_t show = 0;
-  std::int32_t alpha = 0;
-  std::int32_t sprite3D = 0;
-  std::int8_t collision = 0;
+  std::string countSound;
   float width = 0;
   float height = 0;
   float offsetX = 0;
   float offsetY = 0;
+  std::int32_t alpha = 0;
+  std::int32_t sprite3D = 0;
   std::int32_t blendSource = 0;
   std::int32_t blendDest = 0;
-  std::int8_t killOnCollision = 0;
   std::int32_t score = 0;
+  std::int32_t extraTime = 0;
+  std::int8_t show = 0;
+  std::int8_t collision = 0;
+  std::int8_t killOnCollision = 0;
   std::int8_t countToScore = 0;
-  std::string countSound;
   std::int8_t useCountSound = 0;
   std::int8_t isPlayer = 0;
   std::int8_t isGoody = 0;
-  std::int32_t extraTime = 0;
 };
 
 struct Enemy {

@@ -76,12 +76,17 @@ int Screen::PumpWindowMessage(int timeoutMs) {
 }
 
 void Screen::FillScreen(std::uint32_t rgb) {
-  if (state_->renderer) state_->renderer->Clear(rgb & 0xFFFFFF);
+  if (!state_->renderer) return;
+  state_->FlushFills();
+  state_->renderer->Clear(rgb & 0xFFFFFF);
 }
 
 void Screen::PresentFrame() {
   state_->canvasOpen = false;
-  if (state_->renderer) state_->renderer->Present();
+  if (state_->renderer) {
+    state_->FlushFills();
+    state_->renderer->Present();
+  }
   ++state_->frames;
   if (state_->clock) state_->clock->PaceFrame();
 }
@@ -94,9 +99,25 @@ void Screen::EndCanvas() {
   state_->canvasOpen = false;
 }
 
+namespace {
+
+bool Covers(const PendingFill& outer, const PendingFill& inner) {
+  auto end = [](int start, int size) { return std::int64_t{start} + size; };
+  return outer.x <= inner.x && outer.y <= inner.y && end(inner.x, inner.width) <= end(outer.x, outer.width) &&
+         end(inner.y, inner.height) <= end(outer.y, outer.height);
+}
+
+}  // namespace
+
 void Screen::FillRectangle(int x, int y, int width, int height, std::uint32_t rgb) {
   if (!state_->renderer || width <= 0 || height <= 0) return;
-  state_->renderer->FillRect(x, y, width, height, rgb & 0xFFFFFF);
+  // Fills are opaque: one that a later fill covers whole leaves no trace on the back buffer.
+  std::vector<PendingFill>& pending = state_->pendingFills;
+  const PendingFill fill{x, y, width, height, rgb & 0xFFFFFF};
+  std::erase_if(pending, [&fill](const PendingFill& earlier) { return Covers(fill, earlier); });
+  constexpr std::size_t kMostPending = 16;
+  if (pending.size() >= kMostPending) state_->FlushFills();
+  pending.push_back(fill);
 }
 
 bool Screen::CanvasOpen() const {
@@ -104,6 +125,7 @@ bool Screen::CanvasOpen() const {
 }
 
 Renderer* Screen::renderer() {
+  if (state_->renderer) state_->FlushFills();  // the caller may read the back buffer
   return state_->renderer.get();
 }
 
@@ -117,6 +139,7 @@ void Screen::Shutdown() {
   state_->uploadedTextures.clear();
   state_->decodedImages.clear();
   state_->canvasOpen = false;
+  state_->pendingFills.clear();
   state_->renderer.reset();
 }
 

@@ -103,6 +103,10 @@ class Screen {
   int Sprite3DBlendDest() const;
   int Sprite3DFilter() const;
   bool CanvasOpen() const;
+  // Work of the 3D sprite handle table: handles given for number -1 and the words read
+  // finding them, so that tests can bound it.
+  std::int64_t Sprite3DHandlesGiven() const;
+  std::int64_t Sprite3DHandleWordsRead() const;
 
   // For tests and the replay tool: the renderer in use (nullptr before the screen opens).
   Renderer* renderer();

@@ -20,16 +20,29 @@ std::int16_t StoredSize(float size) {
   return static_cast<std::int16_t>(std::clamp(size, -32768.0f, 32767.0f));
 }
 
+void StoreCorners(Sprite3DRecord& record, const std::array<QuadCorner, 4>& corners) {
+  for (std::size_t i = 0; i < corners.size(); ++i) record.corners[i] = {corners[i].x, corners[i].y};
+}
+
+std::array<QuadCorner, 4> FullCorners(const Sprite3DRecord& record) {
+  std::array<QuadCorner, 4> corners = UprightCorners(0, 0);
+  for (std::size_t i = 0; i < corners.size(); ++i) {
+    corners[i].x = record.corners[i].x;
+    corners[i].y = record.corners[i].y;
+  }
+  return corners;
+}
+
 }  // namespace
 
 int Screen::MakeSprite3D(int number, int sprite) {
   const SpriteRecord* source = state_->sprites.Find(sprite);
   if (!source || !(source->picture->mode & kModeTexture) || !source->picture->texture) return 0;
-  auto record = std::make_unique<Sprite3DRecord>();
-  record->picture = source->picture;
-  record->width = source->picture->width;
-  record->height = source->picture->height;
-  record->corners = UprightCorners(record->width, record->height);
+  Sprite3DRecord record;
+  record.picture = source->picture;
+  record.width = source->picture->width;
+  record.height = source->picture->height;
+  StoreCorners(record, UprightCorners(record.width, record.height));
   return state_->quads.Put(number, std::move(record));
 }
 
@@ -44,7 +57,7 @@ void Screen::ReleaseSprite3D(int quad) {
 void Screen::ScaleSprite3D(int quad, float width, float height) {
   Sprite3DRecord* record = state_->quads.Find(quad);
   if (!record) return;
-  record->corners = UprightCorners(width, height);
+  StoreCorners(*record, UprightCorners(width, height));
   record->width = StoredSize(width);
   record->height = StoredSize(height);
 }
@@ -54,14 +67,14 @@ void Screen::TurnSprite3D(int quad, int angle, int mode) {
   if (!record) return;
   const TurnResult turn = AccumulateTurn(record->angle, angle, mode);
   record->angle = turn.stored;
-  record->corners = TurnedCorners(record->width, record->height, turn.drawn);
+  StoreCorners(*record, TurnedCorners(record->width, record->height, turn.drawn));
 }
 
 void Screen::WarpSprite3D(int quad, float x1, float y1, float x2, float y2, float x3, float y3, float x4,
                           float y4) {
   Sprite3DRecord* record = state_->quads.Find(quad);
   if (!record) return;
-  record->corners = WarpedCorners(x1, y1, x2, y2, x3, y3, x4, y4);
+  StoreCorners(*record, WarpedCorners(x1, y1, x2, y2, x3, y3, x4, y4));
 }
 
 void Screen::SetSprite3DFilter(int quality) {
@@ -88,7 +101,7 @@ void Screen::DrawSprite3D(int quad, int x, int y, int opacity) {
   const SpritePicture& picture = *record->picture;
   QuadDraw draw;
   draw.texture = picture.texture->texture();
-  draw.corners = record->corners;
+  draw.corners = FullCorners(*record);
   for (QuadCorner& corner : draw.corners) {
     corner.x += static_cast<float>(x);
     corner.y += static_cast<float>(y);
@@ -100,6 +113,7 @@ void Screen::DrawSprite3D(int quad, int x, int y, int opacity) {
   draw.ownAlpha = (picture.mode & kModeOwnAlpha) != 0;
   draw.keyed = !draw.ownAlpha;
   draw.colourKey = picture.colourKey;
+  state_->FlushFills();
   state_->renderer->DrawQuad(draw);
 }
 
@@ -122,7 +136,7 @@ int Screen::Sprite3DAngle(int quad) {
 
 std::array<QuadCorner, 4> Screen::Sprite3DCorners(int quad) {
   const Sprite3DRecord* record = state_->quads.Find(quad);
-  return record ? record->corners : std::array<QuadCorner, 4>{};
+  return record ? FullCorners(*record) : std::array<QuadCorner, 4>{};
 }
 
 int Screen::Sprite3DBlendSource() const {
@@ -135,6 +149,14 @@ int Screen::Sprite3DBlendDest() const {
 
 int Screen::Sprite3DFilter() const {
   return state_->filter;
+}
+
+std::int64_t Screen::Sprite3DHandlesGiven() const {
+  return state_->quads.handlesGiven();
+}
+
+std::int64_t Screen::Sprite3DHandleWordsRead() const {
+  return state_->quads.wordsRead();
 }
 
 }  // namespace vorantis

@@ -68,9 +68,7 @@ int Screen::LoadImageSprite(int number, const std::string& path, int mode) {
       s.uploadedTextures[mapped] = picture->texture;
     }
   }
-  auto record = std::make_unique<SpriteRecord>();
-  record->picture = std::move(picture);
-  return s.sprites.Put(number, std::move(record));
+  return s.sprites.Put(number, SpriteRecord{std::move(picture)});
 }
 
 int Screen::GrabScreenSprite(int number, int x, int y, int width, int height, int mode) {
@@ -83,13 +81,12 @@ int Screen::GrabScreenSprite(int number, int x, int y, int width, int height, in
   picture->colourKey = s.defaultColourKey;
   // Only a texture can ever be drawn again, so other grabs keep just their size.
   if (mode & kModeTexture) {
+    s.FlushFills();
     const std::uint32_t texture = s.renderer->GrabTexture(x, y, width, height);
     if (texture == 0) return 0;
     picture->texture = std::make_shared<TextureLease>(s.renderer.get(), texture);
   }
-  auto record = std::make_unique<SpriteRecord>();
-  record->picture = std::move(picture);
-  return s.sprites.Put(number, std::move(record));
+  return s.sprites.Put(number, SpriteRecord{std::move(picture)});
 }
 
 int Screen::SpriteExists(int sprite) {

@@ -11,6 +11,12 @@
 
 namespace vorantis {
 
+// A filled box not yet handed to the renderer.
+struct PendingFill {
+  int x, y, width, height;
+  std::uint32_t rgb;
+};
+
 struct Screen::State {
   Display* display = nullptr;
   Clock* clock = nullptr;
@@ -35,6 +41,16 @@ struct Screen::State {
   int filter = 0;
   bool canvasOpen = false;
   int frames = 0;
+  // Fills wait here until something else reaches the renderer, so that a box painted
+  // over by a later one is never drawn: the builders' bar repaints itself for every
+  // field of a level and is shown only now and then.
+  std::vector<PendingFill> pendingFills;
+
+  void FlushFills() {
+    for (const PendingFill& fill : pendingFills)
+      renderer->FillRect(fill.x, fill.y, fill.width, fill.height, fill.rgb);
+    pendingFills.clear();
+  }
 };
 
 }  // namespace vorantis

@@ -23,6 +23,11 @@ std::int8_t HeadingOfWord(const std::string& word) {
   return 0;
 }
 
+bool IsEmptySlotName(Text name) {
+  const std::string& text = Str(name);
+  return text.size() == 1 && text[0] == '#';
+}
+
 // The key lines that change a field, converted once; other keys are dropped here.
 std::shared_ptr<const TileDefinition> ParseTileDefinition(Game& game, const std::string& path) {
   std::optional<LineReader> reader = LineReader::Open(path);
@@ -75,7 +80,7 @@ void ApplyTileDefinition(Game& game, MatrixField& field, const TileDefinition& d
       case TileKey::kChild:
         field.childNames[line.slot] = line.text;
         field.childIds[line.slot] = -1;
-        if (Str(line.text) != "#") field.highestChildSlot = line.slot;
+        if (!IsEmptySlotName(line.text)) field.highestChildSlot = line.slot;
         break;
       case TileKey::kValue1:
         field.value1 = line.number;
@@ -106,7 +111,11 @@ void ApplyTileDefinition(Game& game, MatrixField& field, const TileDefinition& d
 }  // namespace
 
 std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
-  return game.settings.RGBCODEPATH + game.settings.APPSTART + "\\" + tileCode;
+  const Settings& s = game.settings;
+  std::string path;
+  path.reserve(s.RGBCODEPATH.size() + s.APPSTART.size() + 1 + tileCode.size());
+  path.append(s.RGBCODEPATH).append(s.APPSTART).append(1, '\\').append(tileCode);
+  return path;
 }
 
 std::shared_ptr<const TileDefinition> ReadTileDefinition(Game& game, const std::string& path) {
@@ -167,7 +176,7 @@ void SpawnFieldObjects(Game& game, int column, int row) {
   for (int slot = 0; slot <= lastSlot; ++slot) {
     const std::string& slotName = Str(field->childNames[slot]);
     for (const ObjectDefinition& definition : game.objectDefinitions) {
-      if (definition.name == "NOPE" || definition.name != slotName) continue;
+      if (definition.name != slotName || definition.name == "NOPE") continue;
       if (game.random.RandomUpTo(definition.density) != 0) continue;
       FieldObject object;
       object.sprite3D = screen.MakeSprite3D(-1, definition.sprite);

@@ -134,6 +134,18 @@ TEST_F(ScreenTest, DrawsCarryPositionClampedOpacityAndPassStateAlsoOutsideAPass)
   EXPECT_EQ(State(log()[2].quad), std::tuple(255, false, true, false, 5, 6));
 }
 
+TEST_F(ScreenTest, BlendNumbersUpTo13AreTakenAsSourceAndAsDestination) {
+  const int quad = screen().MakeSprite3D(-1, Load("pic.tga"));
+  for (const auto& [source, dest] : {std::pair(13, 1), std::pair(2, 13), std::pair(12, 13), std::pair(14, 13)}) {
+    screen().SetSprite3DBlend(source, dest);  // 14 is refused and the factors stay
+    screen().DrawSprite3D(quad, 0, 0);
+  }
+  ASSERT_EQ(log().size(), 4u);
+  const std::pair<int, int> expected[] = {{13, 1}, {2, 13}, {12, 13}, {12, 13}};
+  for (std::size_t i = 0; i < 4; ++i)
+    EXPECT_EQ(std::pair(log()[i].quad.blendSource, log()[i].quad.blendDest), expected[i]) << i;
+}
+
 TEST_F(ScreenTest, FillsGrabsAndPresentsAreRecordedAndAPresentClosesTheCanvas) {
   screen().BeginCanvas();
   screen().FillRectangle(0, 100, 0, 8, Rgb(255, 0, 0));  // empty: nothing drawn
@@ -147,6 +159,28 @@ TEST_F(ScreenTest, FillsGrabsAndPresentsAreRecordedAndAPresentClosesTheCanvas) {
   for (const auto& e : log()) got.emplace_back(e.kind, e.x, e.width, e.height);
   EXPECT_EQ(got, (std::vector<std::tuple<Kind, int, int, int>>{
                      {Kind::kFill, 3, 1, 1}, {Kind::kGrab, 1, 30, 40}, {Kind::kPresent, 0, 0, 0}}));
+}
+
+// A fill that a later fill covers whole, with nothing else drawn between, leaves no
+// trace on the back buffer and never reaches the renderer; the rest keep their order.
+TEST_F(ScreenTest, FillsCoveredByALaterFillAreNotDrawn) {
+  const int quad = screen().MakeSprite3D(-1, Load("pic.tga"));
+  screen().FillRectangle(0, 0, 10, 10, Rgb(1, 0, 0));
+  screen().FillRectangle(2, 2, 3, 3, Rgb(2, 0, 0));
+  screen().FillRectangle(0, 0, 10, 10, Rgb(3, 0, 0));
+  screen().FillRectangle(5, 5, 10, 10, Rgb(4, 0, 0));  // sticks out of the next one
+  screen().FillRectangle(0, 0, 10, 10, Rgb(5, 0, 0));
+  screen().DrawSprite3D(quad, 0, 0);
+  screen().FillRectangle(0, 0, 20, 20, Rgb(6, 0, 0));  // the quad lies between: all stay
+  screen().FillScreen(Rgb(7, 0, 0));
+  using Kind = RecordingRenderer::Kind;
+  std::vector<std::tuple<Kind, std::uint32_t>> got;
+  for (const auto& e : log()) got.emplace_back(e.kind, e.rgb);
+  EXPECT_EQ(got, (std::vector<std::tuple<Kind, std::uint32_t>>{{Kind::kFill, Rgb(4, 0, 0)},
+                                                               {Kind::kFill, Rgb(5, 0, 0)},
+                                                               {Kind::kQuad, 0},
+                                                               {Kind::kFill, Rgb(6, 0, 0)},
+                                                               {Kind::kClear, Rgb(7, 0, 0)}}));
 }
 
 TEST(ScreenDesktop, QueriesOutsideTheDesktopsAndFailedWindowsAnswerZero) {

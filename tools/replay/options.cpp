@@ -59,6 +59,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
       options.gamepad = true;
       continue;
     }
+    if (name == "--build-times") {
+      options.buildTimes = true;
+      continue;
+    }
     if (i + 1 >= arguments.size()) {
       error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unknown argument " + name;
       return std::nullopt;
@@ -138,7 +142,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
 const char* UsageText() {
   return "usage: vorantis-replay [--data DIR] [--size WxH] [--input FILE] [--gamepad] [--passes N]\n"
          "                       [--state FILE] [--trace FILE] [--frames LIST --out DIR]\n"
-         "                       [--renderer gl|record] [--monkey SEED] [--rss-every N]\n";
+         "                       [--renderer gl|record] [--monkey SEED] [--rss-every N]\n"
+         "                       [--build-times]\n";
 }
 
 }  // namespace vorantis::replay

@@ -25,6 +25,7 @@ struct Options {
   std::optional<RendererKind> renderer;     // unset: offscreen GL when the build has it
   std::optional<std::uint64_t> monkeySeed;  // random input in place of a script; games follow games
   std::int64_t rssEvery = 0;                // passes between memory samples on standard output; 0: none
+  bool buildTimes = false;                  // report each level build's real time on standard error
   bool help = false;
 };
 

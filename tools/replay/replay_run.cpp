@@ -107,6 +107,7 @@ RunEnd PlayOneGame(const Options& options, ReplaySession& session, GameSetup& se
   Engine engine(std::move(backends));
   Game game(engine);
   game.observer = &session;
+  if (options.buildTimes) session.TimeLevelBuilds(&game, &errors);
   std::uint32_t soundTime = 0;
   session.SetFrameHook([&engine, &virtualClock, &soundTime] {
     const std::uint32_t now = virtualClock.TickCount();
@@ -127,6 +128,7 @@ RunEnd PlayOneGame(const Options& options, ReplaySession& session, GameSetup& se
     end.kind = RunEnd::Kind::kRunning;
   }
   session.SetFrameHook(nullptr);  // it holds this game's engine
+  session.TimeLevelBuilds(nullptr, nullptr);
   atEnd(game, end);
   return end;
 }

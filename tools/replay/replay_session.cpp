@@ -1,6 +1,7 @@
 #include "replay_session.h"
 
 #include <cstdio>
+#include <ctime>
 
 #include "engine/platform/png_writer.h"
 #include "engine/scripted_input.h"
@@ -24,7 +25,37 @@ void ReplaySession::ApplyPass(std::int64_t pass) {
   feed_(pass, *input_);
 }
 
+void ReplaySession::TimeLevelBuilds(const Game* game, std::ostream* report) {
+  timedGame_ = report != nullptr ? game : nullptr;
+  buildReport_ = report;
+  firstPollOfGame_ = false;
+  startAtNextPresent_ = false;
+}
+
+// A level was built since the last poll when the game's first poll comes, or when the
+// built level number changed to the level being played (a restart sets it to -1 first).
+void ReplaySession::ReportLevelBuild() {
+  const auto now = std::chrono::steady_clock::now();
+  const std::clock_t cpuNow = std::clock();
+  const Game& game = *timedGame_;
+  const bool built = firstPollOfGame_ || (game.builtLevelNumber != seenBuiltLevel_ &&
+                                          game.builtLevelNumber == game.play.levelNumber);
+  if (built) {
+    const double ms = std::chrono::duration<double, std::milli>(now - buildStart_).count();
+    const double cpuMs = 1000.0 * static_cast<double>(cpuNow - buildStartCpu_) / CLOCKS_PER_SEC;
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "vorantis-replay: level %d (%d x %d fields) built in %.0f ms (%.0f ms CPU)\n",
+                  game.play.levelNumber, game.level.levelWidth + 1, game.level.levelHeight + 1, ms, cpuMs);
+    *buildReport_ << line << std::flush;
+  }
+  seenBuiltLevel_ = game.builtLevelNumber;
+  firstPollOfGame_ = false;
+  startAtNextPresent_ = true;  // the frame of this pass comes before any build
+}
+
 void ReplaySession::OnControlsPoll() {
+  if (timedGame_ != nullptr) ReportLevelBuild();
   if (passesUsed_ >= passLimit_) throw PassLimitReached{};
   ApplyPass(passesUsed_);
   ++passesUsed_;
@@ -36,6 +67,11 @@ void ReplaySession::OnControlsPoll() {
 // leaves the title by pressing a key at a later pass (and a script that never does
 // stops at the pass limit).
 void ReplaySession::OnTitleWait() {
+  if (timedGame_ != nullptr) {
+    buildStart_ = std::chrono::steady_clock::now();
+    buildStartCpu_ = std::clock();
+    firstPollOfGame_ = true;
+  }
   if (titlePolls_ > 0) {
     ++passesUsed_;
     if (passHook_) passHook_(passesUsed_);
@@ -54,6 +90,11 @@ void ReplaySession::OnSound(const std::string& name) {
 }
 
 void ReplaySession::OnPresent(Renderer& renderer, int width, int height) {
+  if (startAtNextPresent_) {
+    buildStart_ = std::chrono::steady_clock::now();
+    buildStartCpu_ = std::clock();
+    startAtNextPresent_ = false;
+  }
   ++frames_;
   if (frameRequest_.frames.count(frames_) != 0) {
     char name[32];

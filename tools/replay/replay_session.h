@@ -4,7 +4,9 @@
 // watch several games in turn (the monkey's soak); passes and frames count on.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -53,6 +55,9 @@ class ReplaySession : public GameObserver {
   void SetFrameHook(std::function<void()> hook) { frameHook_ = std::move(hook); }
   // Runs once per pass, after it was counted.
   void SetPassHook(std::function<void(std::int64_t passes)> hook) { passHook_ = std::move(hook); }
+  // Reports on `report` each level `game` builds, with the real time from the end of
+  // the title (or of the frame before the build) to the next controls poll; nullptr stops.
+  void TimeLevelBuilds(const Game* game, std::ostream* report);
 
   std::int64_t passes() const { return passesUsed_; }
   std::int64_t frames() const { return frames_; }
@@ -69,6 +74,7 @@ class ReplaySession : public GameObserver {
 
   void ApplyPass(std::int64_t pass);
   void WriteTraceLine();
+  void ReportLevelBuild();
 
   InputFeed feed_;
   ScriptedInput* input_ = nullptr;
@@ -86,6 +92,14 @@ class ReplaySession : public GameObserver {
   std::vector<TextDraw> texts_;
   std::vector<std::string> sounds_;
   std::vector<std::string> frameErrors_;
+
+  const Game* timedGame_ = nullptr;
+  std::ostream* buildReport_ = nullptr;
+  std::chrono::steady_clock::time_point buildStart_;
+  std::clock_t buildStartCpu_ = 0;  // the process's processor time, threads included
+  bool startAtNextPresent_ = false;
+  bool firstPollOfGame_ = false;
+  std::int32_t seenBuiltLevel_ = 0;
 };
 
 // Forwards everything to the real renderer and tells the session about presents.
