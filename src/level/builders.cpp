@@ -64,6 +64,21 @@ void EdgeSweep(Game& game, bool west) {
   }
 }
 
+// One step of the build progress bar while the builders fill the level.
+void BuilderProgressStep(Game& game) {
+  ProgressBar& bar = game.level.builderBar;
+  if (game.builtLevelNumber != game.play.levelNumber) {
+    bar.length = 1.0f;
+    game.builtLevelNumber = game.play.levelNumber;
+  }
+  GrowBar(game, bar);
+  DrawBar(game, bar);
+  if (++bar.flips > 2 * game.level.levelWidth) {
+    game.engine.screen().PresentFrame();
+    bar.flips = 0;
+  }
+}
+
 }  // namespace
 
 void FillWalls(Game& game, int width, int height) {
@@ -146,20 +161,6 @@ void EdgePass(Game& game) {
 bool IsUncolouredFloor(std::string_view code) {
   return code == "LAB_FLOOR" || code == "LAB_WALL_E" || code == "LAB_WALL_S" || code == "LAB_GREEN_E" ||
          code == "LAB_GREEN_S" || code == "LAB_WATER_E" || code == "LAB_WATER_S";
-}
-
-void BuilderProgressStep(Game& game) {
-  ProgressBar& bar = game.level.builderBar;
-  if (game.builtLevelNumber != game.play.levelNumber) {
-    bar.length = 1.0f;
-    game.builtLevelNumber = game.play.levelNumber;
-  }
-  GrowBar(game, bar);
-  DrawBar(game, bar);
-  if (++bar.flips > 2 * game.level.levelWidth) {
-    game.engine.screen().PresentFrame();
-    bar.flips = 0;
-  }
 }
 
 void LevelFileProgressStep(Game& game) {

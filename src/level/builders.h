@@ -24,8 +24,6 @@ void EdgePass(Game& game);
 // colours, counts and fixes them all alike.
 bool IsUncolouredFloor(std::string_view code);
 
-// One step of the build progress bar while the builders fill the level.
-void BuilderProgressStep(Game& game);
 // One step of the progress bar while a level file is read.
 void LevelFileProgressStep(Game& game);
 

@@ -21,8 +21,7 @@ std::string DefinitionPathOf(const std::string& graphicPath, const std::string& 
   return (position == std::string::npos ? graphicPath : graphicPath.substr(0, position)) + ".dll";
 }
 
-}  // namespace
-
+// Sets the record field of one definition key; unknown keys change nothing.
 void ApplyObjectDefinitionKey(ObjectDefinition& definition, const std::string& key,
                               const std::string& value) {
   if (key == "DGFXNAME") {
@@ -84,6 +83,8 @@ void ApplyObjectDefinitionKey(ObjectDefinition& definition, const std::string& k
   }
   // DLIFETIME, DPOWERUP and unknown keys change nothing.
 }
+
+}  // namespace
 
 void LoadObjectDefinitions(Game& game) {
   Screen& screen = game.engine.screen();

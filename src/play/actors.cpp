@@ -48,6 +48,54 @@ void DrawObjectsOfField(Game& game, MatrixField& field, int i, int j) {
   }
 }
 
+void PlayCountSound(Game& game, std::int32_t position) {
+  if (game.soundEffects.empty()) return;
+  if (position < 0 || static_cast<std::size_t>(position) >= game.fieldObjects.size()) return;
+  const FieldObject& object = game.fieldObjects[static_cast<std::size_t>(position)];
+  if (object.useCountSound != 0) PlaySoundByName(game, object.countSound);
+}
+
+void TakeFieldObject(Game& game, int column, int row, int slot) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || slot < 0 || slot > kMaxSlot) return;
+  const auto k = static_cast<std::size_t>(slot);
+  if (Str(field->childNames[k]) == "BOMB") {
+    if (game.play.bombs.size() < kMostBombs) {
+      game.play.bombs += "&";
+      field->childIds[k] = -1;
+    }
+  } else {
+    field->childIds[k] = -1;
+  }
+}
+
+void CollectFieldObject(Game& game, int column, int row, int slot) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || slot < 0 || slot > kMaxSlot) return;
+  const std::int32_t id = field->childIds[static_cast<std::size_t>(slot)];
+  const FieldObject* object = SlotObject(game, *field, slot);
+  if (!object) return;
+  PlayCountSound(game, id);
+  if (object->killOnCollision != 0) {
+    TakeFieldObject(game, column, row, slot);
+    if (object->countToScore == 0) {
+      AddSaturating(game.play.totalScore, object->score);
+    } else {
+      AddSaturating(game.play.countTarget, object->score);
+    }
+  }
+  AddSaturating(game.play.timeLeft, object->extraTime);
+}
+
+void CollectFieldObjects(Game& game, int column, int row) {
+  MatrixField* field = game.matrix.Find(column, row);
+  if (!field || field->objectCollision == 0) return;
+  for (int slot = 0; slot <= LastSlot(*field); ++slot) {
+    const FieldObject* object = SlotObject(game, *field, slot);
+    if (object && object->collision != 0) CollectFieldObject(game, column, row, slot);
+  }
+}
+
 }  // namespace
 
 void DrawFieldObjects(Game& game) {
@@ -77,54 +125,6 @@ void StepPlayer(Game& game) {
   screen.DrawSprite3D(game.cursor.sprite3D, NearestInt(game.cursor.x), NearestInt(game.cursor.y), 255);
   // Objects keep their list positions for the whole level, so there is no current
   // element to move back to the front here.
-}
-
-void CollectFieldObjects(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (!field || field->objectCollision == 0) return;
-  for (int slot = 0; slot <= LastSlot(*field); ++slot) {
-    const FieldObject* object = SlotObject(game, *field, slot);
-    if (object && object->collision != 0) CollectFieldObject(game, column, row, slot);
-  }
-}
-
-void CollectFieldObject(Game& game, int column, int row, int slot) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (!field || slot < 0 || slot > kMaxSlot) return;
-  const std::int32_t id = field->childIds[static_cast<std::size_t>(slot)];
-  const FieldObject* object = SlotObject(game, *field, slot);
-  if (!object) return;
-  PlayCountSound(game, id);
-  if (object->killOnCollision != 0) {
-    TakeFieldObject(game, column, row, slot);
-    if (object->countToScore == 0) {
-      AddSaturating(game.play.totalScore, object->score);
-    } else {
-      AddSaturating(game.play.countTarget, object->score);
-    }
-  }
-  AddSaturating(game.play.timeLeft, object->extraTime);
-}
-
-void TakeFieldObject(Game& game, int column, int row, int slot) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (!field || slot < 0 || slot > kMaxSlot) return;
-  const auto k = static_cast<std::size_t>(slot);
-  if (Str(field->childNames[k]) == "BOMB") {
-    if (game.play.bombs.size() < kMostBombs) {
-      game.play.bombs += "&";
-      field->childIds[k] = -1;
-    }
-  } else {
-    field->childIds[k] = -1;
-  }
-}
-
-void PlayCountSound(Game& game, std::int32_t position) {
-  if (game.soundEffects.empty()) return;
-  if (position < 0 || static_cast<std::size_t>(position) >= game.fieldObjects.size()) return;
-  const FieldObject& object = game.fieldObjects[static_cast<std::size_t>(position)];
-  if (object.useCountSound != 0) PlaySoundByName(game, object.countSound);
 }
 
 }  // namespace vorantis

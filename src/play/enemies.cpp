@@ -40,52 +40,19 @@ std::int32_t Stepped(const Game& game, std::int32_t position, std::int8_t direct
                     static_cast<float>(direction) * game.tileSize() / static_cast<float>(velocity));
 }
 
-}  // namespace
-
-void MoveEnemies(Game& game) {
-  Screen& screen = game.engine.screen();
-  const float viewX = game.play.originColumn * game.tileSize();
-  const float viewY = game.play.originRow * game.tileSize();
-  for (Enemy& enemy : game.enemies) {
-    if (enemy.rotate != 0) screen.TurnSprite3D(enemy.sprite3D, enemy.rotate, 1);
-    ThinkEnemy(game, enemy, enemy.aiLevel);
-    if (enemy.blendSource > 0 || enemy.blendDest > 0) {
-      screen.SetSprite3DBlend(enemy.blendSource, enemy.blendDest);
-    } else {
-      screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-    }
-    screen.DrawSprite3D(enemy.sprite3D, NearestInt(static_cast<float>(enemy.x) + enemy.offsetX - viewX),
-                        NearestInt(static_cast<float>(enemy.y) + enemy.offsetY - viewY), enemy.alpha);
-    screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  }
+// direction is +1 or -1.
+void StepEnemyX(Game& game, Enemy& enemy, std::int8_t direction) {
+  if (enemy.veloX == 0) return;
+  enemy.x = Stepped(game, enemy.x, direction, enemy.veloX);
+  PaintEnemyField(game, enemy.x, enemy.y);
+  PlaySoundByName(game, game.settings.DEFTILESOUND);
 }
 
-void ThinkEnemy(Game& game, Enemy& enemy, std::int8_t aiLevel) {
-  if (enemy.dMove <= -1) return;
-  if (!Chance(game, enemy.dMove)) return;
-  if (StandsStill(aiLevel)) return;
-  WanderEnemy(game, enemy);
-}
-
-void WanderEnemy(Game& game, Enemy& enemy) {
-  if (!Chance(game, enemy.changeDirection)) {
-    KeepHeading(game, enemy);
-    return;
-  }
-  const EnemyField at = NearestField(game, enemy);
-  if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column + 1, at.row)) {
-    StepEnemyX(game, enemy, 1);
-    enemy.heading = heading::kRight;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column - 1, at.row)) {
-    StepEnemyX(game, enemy, -1);
-    enemy.heading = heading::kLeft;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row + 1)) {
-    StepEnemyY(game, enemy, 1);
-    enemy.heading = heading::kDown;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row - 1)) {
-    StepEnemyY(game, enemy, -1);
-    enemy.heading = heading::kUp;
-  }
+void StepEnemyY(Game& game, Enemy& enemy, std::int8_t direction) {
+  if (enemy.veloY == 0) return;
+  enemy.y = Stepped(game, enemy.y, direction, enemy.veloY);
+  PaintEnemyField(game, enemy.x, enemy.y);
+  PlaySoundByName(game, game.settings.DEFTILESOUND);
 }
 
 void KeepHeading(Game& game, Enemy& enemy) {
@@ -109,18 +76,52 @@ void KeepHeading(Game& game, Enemy& enemy) {
   }
 }
 
-void StepEnemyX(Game& game, Enemy& enemy, std::int8_t direction) {
-  if (enemy.veloX == 0) return;
-  enemy.x = Stepped(game, enemy.x, direction, enemy.veloX);
-  PaintEnemyField(game, enemy.x, enemy.y);
-  PlaySoundByName(game, game.settings.DEFTILESOUND);
+void WanderEnemy(Game& game, Enemy& enemy) {
+  if (!Chance(game, enemy.changeDirection)) {
+    KeepHeading(game, enemy);
+    return;
+  }
+  const EnemyField at = NearestField(game, enemy);
+  if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column + 1, at.row)) {
+    StepEnemyX(game, enemy, 1);
+    enemy.heading = heading::kRight;
+  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column - 1, at.row)) {
+    StepEnemyX(game, enemy, -1);
+    enemy.heading = heading::kLeft;
+  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row + 1)) {
+    StepEnemyY(game, enemy, 1);
+    enemy.heading = heading::kDown;
+  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row - 1)) {
+    StepEnemyY(game, enemy, -1);
+    enemy.heading = heading::kUp;
+  }
 }
 
-void StepEnemyY(Game& game, Enemy& enemy, std::int8_t direction) {
-  if (enemy.veloY == 0) return;
-  enemy.y = Stepped(game, enemy.y, direction, enemy.veloY);
-  PaintEnemyField(game, enemy.x, enemy.y);
-  PlaySoundByName(game, game.settings.DEFTILESOUND);
+void ThinkEnemy(Game& game, Enemy& enemy, std::int8_t aiLevel) {
+  if (enemy.dMove <= -1) return;
+  if (!Chance(game, enemy.dMove)) return;
+  if (StandsStill(aiLevel)) return;
+  WanderEnemy(game, enemy);
+}
+
+}  // namespace
+
+void MoveEnemies(Game& game) {
+  Screen& screen = game.engine.screen();
+  const float viewX = game.play.originColumn * game.tileSize();
+  const float viewY = game.play.originRow * game.tileSize();
+  for (Enemy& enemy : game.enemies) {
+    if (enemy.rotate != 0) screen.TurnSprite3D(enemy.sprite3D, enemy.rotate, 1);
+    ThinkEnemy(game, enemy, enemy.aiLevel);
+    if (enemy.blendSource > 0 || enemy.blendDest > 0) {
+      screen.SetSprite3DBlend(enemy.blendSource, enemy.blendDest);
+    } else {
+      screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+    }
+    screen.DrawSprite3D(enemy.sprite3D, NearestInt(static_cast<float>(enemy.x) + enemy.offsetX - viewX),
+                        NearestInt(static_cast<float>(enemy.y) + enemy.offsetY - viewY), enemy.alpha);
+    screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  }
 }
 
 }  // namespace vorantis

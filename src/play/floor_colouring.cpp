@@ -60,6 +60,14 @@ bool ClosesSide(const Game& game, int column, int row) {
   return code == kBlue || code == kWall;
 }
 
+// Under "HARDCORE": ends the program when every side of the field is closed.
+void CheckTrapped(Game& game, int column, int row) {
+  if (ClosesSide(game, column + 1, row) && ClosesSide(game, column - 1, row) &&
+      ClosesSide(game, column, row + 1) && ClosesSide(game, column, row - 1)) {
+    EndProgram(game);
+  }
+}
+
 }  // namespace
 
 void PaintPlayerField(Game& game, int column, int row) {
@@ -74,13 +82,6 @@ void PaintPlayerField(Game& game, int column, int row) {
   } else if (code == kPink) {
     PlaceTile(game, column, row, std::string(kBlue));
     PlaySoundByName(game, game.settings.DEFTILESOUND);
-  }
-}
-
-void CheckTrapped(Game& game, int column, int row) {
-  if (ClosesSide(game, column + 1, row) && ClosesSide(game, column - 1, row) &&
-      ClosesSide(game, column, row + 1) && ClosesSide(game, column, row - 1)) {
-    EndProgram(game);
   }
 }
 

@@ -10,8 +10,6 @@ namespace vorantis {
 struct Game;
 
 void PaintPlayerField(Game& game, int column, int row);
-// Under "HARDCORE": ends the program when every side of the field is closed.
-void CheckTrapped(Game& game, int column, int row);
 void FixBlueFloor(Game& game, int column, int row);
 void FixPinkFloor(Game& game, int column, int row);
 // x and y are level pixels.

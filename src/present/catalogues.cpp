@@ -9,6 +9,18 @@
 
 namespace vorantis {
 
+namespace {
+
+// The first sound effect whose file name equals name; nullptr when none does.
+const SoundAsset* FindSoundEffect(const Game& game, const std::string& name) {
+  for (const SoundAsset& effect : game.soundEffects) {
+    if (effect.name == name) return &effect;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 void LoadTileGraphics(Game& game) {
   Screen& screen = game.engine.screen();
   const std::string& folder = game.settings.TOPOGFX;
@@ -80,13 +92,6 @@ void LoadEffectSprites(Game& game) {
       game.effectSprites.push_back(effect);
     }
   }
-}
-
-const SoundAsset* FindSoundEffect(const Game& game, const std::string& name) {
-  for (const SoundAsset& effect : game.soundEffects) {
-    if (effect.name == name) return &effect;
-  }
-  return nullptr;
 }
 
 void PlaySoundByName(Game& game, const std::string& name) {

@@ -26,9 +26,6 @@ int EffectPasses(std::int32_t egfxMax);
 // Plays the first sound effect whose file name equals name, once, if it loaded.
 void PlaySoundByName(Game& game, const std::string& name);
 
-// The first sound effect whose file name equals name; nullptr when none does.
-const SoundAsset* FindSoundEffect(const Game& game, const std::string& name);
-
 // The first tile graphic whose file name equals name; nullptr when none does.
 const TileGraphic* FindTileGraphic(const Game& game, const std::string& name);
 

@@ -87,6 +87,34 @@ void LoadGlyph(Game& game, unsigned char character) {
   }
 }
 
+void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
+               float spacing) {
+  const float s = size < 0 ? 1.0f : size;
+  switch (code) {
+    case '\\':
+      game.penX = 0;
+      game.penY += game.glyphs['A'].height * 1.2f * s;
+      return;
+    case '|':
+      game.penX = 0;
+      game.penY = 0;
+      return;
+    case ' ':
+      game.penX += game.glyphs['I'].width;
+      return;
+    default:
+      break;
+  }
+  const Glyph& glyph = game.glyphs[code];
+  if (glyph.sprite3D == 0) return;
+  Screen& screen = game.engine.screen();
+  screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width * s)),
+                       static_cast<float>(NearestInt(glyph.height * s)));
+  if (angle != 0) screen.TurnSprite3D(glyph.sprite3D, NearestInt(angle), 1);
+  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.penX), NearestInt(y + game.penY), alpha);
+  game.penX += glyph.width * s * spacing;
+}
+
 }  // namespace
 
 int LoadFont(Game& game) {
@@ -115,34 +143,6 @@ void DrawBitmapText(Game& game, const std::string& text, float x, float y, float
   for (char character : text) {
     DrawGlyph(game, static_cast<unsigned char>(character), x, y, size, angle, alpha, spacing);
   }
-}
-
-void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
-               float spacing) {
-  const float s = size < 0 ? 1.0f : size;
-  switch (code) {
-    case '\\':
-      game.penX = 0;
-      game.penY += game.glyphs['A'].height * 1.2f * s;
-      return;
-    case '|':
-      game.penX = 0;
-      game.penY = 0;
-      return;
-    case ' ':
-      game.penX += game.glyphs['I'].width;
-      return;
-    default:
-      break;
-  }
-  const Glyph& glyph = game.glyphs[code];
-  if (glyph.sprite3D == 0) return;
-  Screen& screen = game.engine.screen();
-  screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width * s)),
-                       static_cast<float>(NearestInt(glyph.height * s)));
-  if (angle != 0) screen.TurnSprite3D(glyph.sprite3D, NearestInt(angle), 1);
-  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.penX), NearestInt(y + game.penY), alpha);
-  game.penX += glyph.width * s * spacing;
 }
 
 }  // namespace vorantis

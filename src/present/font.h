@@ -20,7 +20,5 @@ GlyphSlot GlyphSlotFor(unsigned char character);
 int LoadFont(Game& game);
 void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,
                     float spacing);
-void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
-               float spacing);
 
 }  // namespace vorantis

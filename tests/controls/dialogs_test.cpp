@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 #include <tuple>
 
 #include "app/startup.h"
@@ -24,10 +25,14 @@ class DialogTest : public ControlsTest {
     game.play.bankedScore = 200;
     game.builtLevelNumber = game.play.levelNumber = 3;
   }
-  // Holds the keys of each poll from the next one on; the last set stays held.
+  // Holds the keys of each poll from the next one on; the last set stays held. A dialog
+  // still open a few polls past the script has missed its answer: the run fails there.
   void Script(std::vector<std::vector<int>> keysPerPoll) {
     observer.beforePoll = [this, first = observer.polls + 1, keysPerPoll](int poll) {
-      Hold(keysPerPoll[std::min<std::size_t>(poll - first, keysPerPoll.size() - 1)]);
+      const std::size_t at = static_cast<std::size_t>(poll - first);
+      if (at >= keysPerPoll.size() + 4)
+        throw std::runtime_error("the dialog was still open 4 polls after the scripted answer");
+      Hold(keysPerPoll[std::min(at, keysPerPoll.size() - 1)]);
     };
   }
   void PlayPass(std::vector<std::vector<int>> keysPerPoll) {

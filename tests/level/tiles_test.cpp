@@ -137,6 +137,18 @@ TEST_F(TilesTest, HighestChildSlotFollowsTheLastNamedSlot) {
   EXPECT_EQ(b.lastSpawnedSlot, 1);
 }
 
+TEST_F(TilesTest, TheEighthChildSlotIsNamedAndSpawns) {
+  world.Object("coin", {"DGFXNAME", "coin", "DDENSITY", "0"});
+  LoadObjectDefinitions(game);
+  world.Tile("E", {"CHILD8", "coin"});
+  Place("E", 1, 1);
+  const MatrixField& field = world.Field(1, 1);
+  EXPECT_EQ(Str(field.childNames[7]), "coin");
+  EXPECT_EQ(field.highestChildSlot, 7);
+  ASSERT_EQ(game.fieldObjects.size(), 1u);
+  EXPECT_EQ(field.childIds[7], 0);
+}
+
 TEST_F(TilesTest, TwoDefinitionsWithOneNameBothSpawnAndEarlierObjectsKeepTheirPlace) {
   world.Object("gem_a", {"DGFXNAME", "gem", "DISGOODY", "1", "DSCORE", "5"});
   world.Object("gem_b", {"DGFXNAME", "gem", "DISGOODY", "1", "DSCORE", "6"});

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,21 @@ class RecordingObserver : public GameObserver {
     texts.push_back({text, x, y, size, alpha, spacing});
   }
   void OnSound(const std::string& name) override { sounds.push_back(name); }
+  // A loop the test drives that has not ended within the budget fails the test here
+  // instead of running on.
   void OnControlsPoll() override {
-    ++polls;
+    if (++polls > kPollBudget)
+      throw std::runtime_error("the controls were polled " + std::to_string(kPollBudget) +
+                               " times: a loop never ended");
     if (beforePoll) beforePoll(polls);
   }
   void OnTitleWait() override {
-    ++titleWaits;
+    if (++titleWaits > kPollBudget)
+      throw std::runtime_error("the title screen waited " + std::to_string(kPollBudget) +
+                               " polls: no key or button ended it");
     if (beforeTitleWait) beforeTitleWait(titleWaits);
   }
+  static constexpr int kPollBudget = 5000;
 
   std::vector<RecordedText> texts;
   std::vector<std::string> sounds;

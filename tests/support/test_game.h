@@ -53,7 +53,7 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-// Joins lines with CR LF, as data files written on Windows end them.
+// Joins lines, each ended with CR LF; the data file reader takes CR, LF and CR LF alike.
 inline std::string Lines(std::initializer_list<std::string> lines) {
   std::string out;
   for (const auto& line : lines) out += line + "\r\n";
