@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "engine/engine.h"
 #include "engine/platform/desktop_backends.h"
+#include "engine/platform/end_signals.h"
 
 int main() {
   int exitCode = 0;
@@ -9,5 +10,7 @@ int main() {
     vorantis::Engine engine(vorantis::MakeDesktopBackends());
     exitCode = vorantis::RunGameProcess(engine);
   }
+  // Ended by a signal: everything is released, so the signal may now take its course.
+  vorantis::FinishEndSignal();
   return exitCode;
 }

@@ -84,7 +84,12 @@ void RunProgram(Game& game) {
 int RunGameProcess(Engine& engine) {
   Game game(engine);
   try {
-    RunProgram(game);
+    try {
+      RunProgram(game);
+    } catch (const EndRequested&) {
+      // Asked from outside (a signal): the same end as every other.
+      EndProgram(game);
+    }
   } catch (const ProgramEnded& ended) {
     return ended.exitCode;
   }

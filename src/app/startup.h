@@ -12,7 +12,7 @@ void StartUp(Game& game);
 // One pass of the main loop.
 void MainLoopPass(Game& game);
 
-// Start-up, then passes without end; returns only by ProgramEnded.
+// Start-up, then passes without end; leaves only by ProgramEnded (or a backend's EndRequested).
 [[noreturn]] void RunProgram(Game& game);
 
 // Runs the whole program on the engine and answers its exit code.

@@ -57,6 +57,13 @@ class Renderer {
   virtual Image ReadPixels(int x, int y, int width, int height) = 0;
 };
 
+// Thrown by a backend's wait (a window message, a sleep, a frame's pacing) once the
+// platform has asked the program to end, by a signal; the program's entry catches it
+// and ends through its usual shut-down.
+struct EndRequested {
+  int signal = 0;
+};
+
 // Desktop, window, screen, window messages and the message box.
 class Display {
  public:
@@ -101,11 +108,14 @@ class SoundDevice {
 // One snapshot of the input devices, as a poll reads them.
 struct KeyboardSnapshot {
   std::array<std::uint8_t, 256> keys{};  // DirectInput key codes; bit 7 = held
+  // Non-zero for a key that went down since the previous read, held now or not.
+  std::array<std::uint8_t, 256> pressed{};
 };
 struct GamepadSnapshot {
   int axisX = 0;  // -1000 .. +1000
   int axisY = 0;
   std::array<std::uint8_t, 32> buttons{};  // bit 7 = held
+  std::array<std::uint8_t, 32> pressed{};  // non-zero: went down since the previous read
 };
 struct MouseDelta {
   int dx = 0, dy = 0, wheel = 0;

@@ -16,6 +16,25 @@ bool Held(std::uint8_t state) {
   return (state & 0x80) != 0;
 }
 
+// A press let go again before a poll is shown as held from that poll until a query has
+// read it, and is dropped at the poll after that: the controls read the keyboard twice
+// a pass and look at different keys each time, so "shown at one poll" would lose it.
+constexpr std::uint8_t kNoTap = 0;
+constexpr std::uint8_t kTapShown = 1;
+constexpr std::uint8_t kTapRead = 2;
+
+// Moves the taps on by one poll and lays them over the fresh held states.
+template <std::size_t N>
+void ApplyTaps(std::array<std::uint8_t, N>& taps, std::array<std::uint8_t, N>& held,
+               const std::array<std::uint8_t, N>& pressed) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (taps[i] == kTapRead) taps[i] = kNoTap;
+    if (pressed[i] != 0 && !Held(held[i])) taps[i] = kTapShown;
+    if (Held(held[i])) taps[i] = kNoTap;
+    if (taps[i] != kNoTap) held[i] |= 0x80;
+  }
+}
+
 int Direction(int axis) {
   if (axis < -kDeadZone) return -1;
   if (axis > kDeadZone) return 1;
@@ -31,9 +50,11 @@ struct InputDevices::State {
   int keyboardDevice = kNoDevice;
   KeyboardSnapshot keys;
   std::array<std::uint8_t, 256> releaseLatches{};
+  std::array<std::uint8_t, 256> keyTaps{};
 
   bool padReady = false;
   GamepadSnapshot pad;
+  std::array<std::uint8_t, 32> buttonTaps{};
   int directionX = 0;
   int directionY = 0;
 
@@ -46,8 +67,13 @@ struct InputDevices::State {
   int screenWidth = 0;
   int screenHeight = 0;
 
+  void MarkRead(std::uint8_t& tap) {
+    if (tap == kTapShown) tap = kTapRead;
+  }
+
   // One key through the release rule; answers 1 when it was let go since last seen held.
   int ReleaseStep(int key) {
+    MarkRead(keyTaps[key]);
     if (Held(keys.keys[key])) {
       releaseLatches[key] = 1;
       return 0;
@@ -85,20 +111,26 @@ int InputDevices::PollKeyboard() {
   if (!s.source->ReadKeyboard(s.keys)) {
     s.keyboardDevice = kMade;
     s.keys = KeyboardSnapshot{};
+    s.keyTaps = {};
     return 0;
   }
+  ApplyTaps(s.keyTaps, s.keys.keys, s.keys.pressed);
   return 1;
 }
 
 int InputDevices::KeyIsDown(int key) {
-  const State& s = *state_;
+  State& s = *state_;
   if (s.keyboardDevice != kAcquired) return 0;
   if (key == key::kAny) {
-    for (int k = 0; k <= kLastScannedKey; ++k)
-      if (Held(s.keys.keys[k])) return 1;
-    return 0;
+    int any = 0;
+    for (int k = 0; k <= kLastScannedKey; ++k) {
+      s.MarkRead(s.keyTaps[k]);
+      if (Held(s.keys.keys[k])) any = 1;
+    }
+    return any;
   }
   if (key < 0 || key > 255) return 0;
+  s.MarkRead(s.keyTaps[key]);
   return s.keys.keys[key] & 0x80;
 }
 
@@ -129,6 +161,7 @@ int InputDevices::PollGamepad() {
   // On failure the buttons keep answering from the last good snapshot.
   if (!s.source->ReadGamepad(fresh)) return 0;
   s.pad = fresh;
+  ApplyTaps(s.buttonTaps, s.pad.buttons, s.pad.pressed);
   s.directionX = Direction(s.pad.axisX);
   s.directionY = Direction(s.pad.axisY);
   return 1;
@@ -144,6 +177,7 @@ int InputDevices::GamepadAxisY() {
 
 int InputDevices::GamepadButton(int button) {
   if (button < 1 || button > 32) return 0;
+  state_->MarkRead(state_->buttonTaps[button - 1]);
   return state_->pad.buttons[button - 1] & 0x80;
 }
 

@@ -11,6 +11,13 @@ namespace vorantis {
 namespace {
 
 constexpr int kStartButton = 10;
+// Between polls the title waits for a window message at most this long: it answers
+// within a frame and leaves the processor alone.
+constexpr int kTitleWaitMs = 10;
+
+void WaitBetweenPolls(Game& game) {
+  game.engine.screen().PumpWindowMessage(kTitleWaitMs);
+}
 
 void DrawTitlePicture(Game& game) {
   Screen& screen = game.engine.screen();
@@ -34,10 +41,11 @@ void WaitForStartReleased(Game& game) {
   for (;;) {
     if (game.observer) game.observer->OnTitleWait();
     if (input.PollGamepad() == 0 || input.GamepadButton(kStartButton) == 0) return;
+    WaitBetweenPolls(game);
   }
 }
 
-// Polls without pause or window messages: the picture stays until the input comes.
+// The picture stays until the input comes; the window is shown again when uncovered.
 void WaitForStart(Game& game) {
   InputDevices& input = game.engine.input();
   for (;;) {
@@ -52,6 +60,7 @@ void WaitForStart(Game& game) {
       input.PollKeyboard();
       if (input.KeyIsDown(key::kAny) != 0) return;
     }
+    WaitBetweenPolls(game);
   }
 }
 

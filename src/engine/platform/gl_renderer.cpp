@@ -260,7 +260,20 @@ class GlRenderer : public Renderer {
     int drawableWidth = width_, drawableHeight = height_;
     if (target_.drawableSize) target_.drawableSize(drawableWidth, drawableHeight);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, drawableWidth, drawableHeight);
+    // The picture keeps its shape in any window: as large as fits, centred, with black
+    // bars beside or above and below it (cleared only when there are bars).
+    int shownWidth = drawableWidth, shownHeight = drawableHeight;
+    const long long wide = static_cast<long long>(drawableWidth) * height_;
+    const long long tall = static_cast<long long>(drawableHeight) * width_;
+    if (wide > tall && height_ > 0) shownWidth = static_cast<int>(tall / height_);
+    if (tall > wide && width_ > 0) shownHeight = static_cast<int>(wide / width_);
+    if (shownWidth != drawableWidth || shownHeight != drawableHeight) {
+      glDisable(GL_SCISSOR_TEST);
+      glViewport(0, 0, drawableWidth, drawableHeight);
+      glClearColor(0, 0, 0, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glViewport((drawableWidth - shownWidth) / 2, (drawableHeight - shownHeight) / 2, shownWidth, shownHeight);
     glDisable(GL_BLEND);
     glUseProgram(presentProgram_);
     glBindVertexArray(emptyArray_);

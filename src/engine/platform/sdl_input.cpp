@@ -186,9 +186,16 @@ int ScaleAxis(Sint16 value) {
   return std::clamp(static_cast<int>(value) * kAxisRange / 32767, -kAxisRange, kAxisRange);
 }
 
+int PadButtonNumberOf(int button) {
+  for (const PadButtonNumber& b : kPadButtons)
+    if (b.button == button) return b.number;
+  return 0;
+}
+
 class SdlInput : public InputSource {
  public:
   ~SdlInput() override {
+    if (watching_) SDL_DelEventWatch(WatchEvent, this);
     if (pad_) SDL_GameControllerClose(pad_);
     if (padSystem_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   }
@@ -196,20 +203,36 @@ class SdlInput : public InputSource {
   bool ReadKeyboard(KeyboardSnapshot& out) override {
     // Foreground only: without the keyboard focus the device counts as lost.
     if (SDL_WasInit(SDL_INIT_VIDEO) != 0) {
+      Watch();
       SDL_PumpEvents();
-      if (SDL_GetKeyboardFocus() == nullptr) return false;
+      SDL_FlushEvent(SDL_KEYDOWN);
+      if (SDL_GetKeyboardFocus() == nullptr) {
+        keyPresses_ = {};
+        return false;
+      }
     }
     int count = 0;
     const Uint8* state = SDL_GetKeyboardState(&count);
     out = KeyboardSnapshot{};
     for (const auto& [scancode, code] : kKeyTable)
       if (scancode < count && state[scancode]) out.keys[static_cast<std::size_t>(code)] = 0x80;
+    out.pressed = keyPresses_;
+    keyPresses_ = {};
+    // The Enter of Alt+Enter stays hidden until it is let go.
+    if (switchEnter_ != SDL_SCANCODE_UNKNOWN) {
+      if (switchEnter_ < count && state[switchEnter_]) {
+        out.keys[static_cast<std::size_t>(DirectInputKeyForScancode(switchEnter_))] = 0;
+      } else {
+        switchEnter_ = SDL_SCANCODE_UNKNOWN;
+      }
+    }
     return true;
   }
 
   bool OpenGamepad() override {
     if (!padSystem_) padSystem_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (!padSystem_) return false;
+    Watch();
     return OpenFirstController();
   }
 
@@ -238,6 +261,8 @@ class SdlInput : public InputSource {
       snapshot.buttons[kLeftTriggerNumber - 1] = 0x80;
     if (SDL_GameControllerGetAxis(pad_, SDL_CONTROLLER_AXIS_TRIGGERRIGHT) >= kTriggerHeld)
       snapshot.buttons[kRightTriggerNumber - 1] = 0x80;
+    snapshot.pressed = buttonPresses_;
+    buttonPresses_ = {};
     out = snapshot;
     return true;
   }
@@ -256,6 +281,40 @@ class SdlInput : public InputSource {
 
  private:
   bool Held(SDL_GameControllerButton button) { return SDL_GameControllerGetButton(pad_, button) != 0; }
+
+  // Presses are taken from the events as SDL queues them, so a key or button let go
+  // again before the next read is still reported.
+  void Watch() {
+    if (watching_) return;
+    SDL_AddEventWatch(WatchEvent, this);
+    watching_ = true;
+  }
+
+  static int SDLCALL WatchEvent(void* self, SDL_Event* event) {
+    static_cast<SdlInput*>(self)->Note(*event);
+    return 0;
+  }
+
+  void Note(const SDL_Event& event) {
+    if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+      const SDL_Keysym& keysym = event.key.keysym;
+      if (IsWindowSwitchKey(keysym.scancode, keysym.mod, false)) {
+        switchEnter_ = keysym.scancode;
+        return;
+      }
+      const int code = DirectInputKeyForScancode(keysym.scancode);
+      if (code != 0) keyPresses_[static_cast<std::size_t>(code)] = 1;
+    } else if (event.type == SDL_CONTROLLERBUTTONDOWN && pad_ != nullptr &&
+               event.cbutton.which == SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad_))) {
+      const int number = PadButtonNumberOf(event.cbutton.button);
+      if (number != 0) buttonPresses_[static_cast<std::size_t>(number - 1)] = 1;
+    }
+  }
+
+  bool watching_ = false;
+  std::array<std::uint8_t, 256> keyPresses_{};
+  std::array<std::uint8_t, 32> buttonPresses_{};
+  SDL_Scancode switchEnter_ = SDL_SCANCODE_UNKNOWN;
 
   bool OpenFirstController() {
     if (pad_) return true;
@@ -279,6 +338,11 @@ int DirectInputKeyForScancode(int scancode) {
   for (const auto& [from, code] : kKeyTable)
     if (from == scancode) return code;
   return 0;
+}
+
+bool IsWindowSwitchKey(int scancode, int modifiers, bool repeat) {
+  return !repeat && (modifiers & KMOD_ALT) != 0 &&
+         (scancode == SDL_SCANCODE_RETURN || scancode == SDL_SCANCODE_KP_ENTER);
 }
 
 int DirectInputKeyForKeyName(const char* name) {

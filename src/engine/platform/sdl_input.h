@@ -16,4 +16,8 @@ int DirectInputKeyForScancode(int scancode);
 // The same for a key given by SDL's scancode name (such as "Page Up"); 0 when unknown.
 int DirectInputKeyForKeyName(const char* name);
 
+// Alt+Enter (either Enter, not a repeat) switches the window; the Enter key of it never
+// reaches the game.
+bool IsWindowSwitchKey(int scancode, int modifiers, bool repeat);
+
 }  // namespace vorantis
