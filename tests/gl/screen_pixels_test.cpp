@@ -177,6 +177,46 @@ TEST_F(GlScreen, GrabsRunningOffTheBufferAreBlackThereWhateverTheirSize) {
   screen().DrawSprite3D(huge, 0, 0);
   EXPECT_EQ(At(0, 0), black);
   EXPECT_EQ(At(63, 47), black);
+
+  // A freed grab's texture taken by a grab of the same kept size but another frame: drawn
+  // right after the first, each keeps its own frame.
+  screen().FillScreen(Rgb(10, 200, 10));
+  const int beforeSprite = screen().GrabScreenSprite(-1, 60, 44, 8, 6, 4);
+  const int before = screen().MakeSprite3D(-1, beforeSprite);
+  screen().DrawSprite3D(before, 0, 0);
+  screen().ReleaseSprite3D(before);
+  screen().ReleaseSprite(beforeSprite);
+  const int after = screen().MakeSprite3D(-1, screen().GrabScreenSprite(-1, -4, -4, 8, 8, 4));
+  screen().DrawSprite3D(after, 20, 20);
+  EXPECT_EQ(At(0, 0), green);
+  EXPECT_EQ(At(4, 0), black);
+  EXPECT_EQ(At(21, 21), black);
+  EXPECT_EQ(At(25, 25), green);
+}
+
+// Small pictures share texture pages: each draws only its own texels, bilinear included,
+// and a freed picture's place taken by a new one leaves quads drawn before untouched.
+TEST_F(GlScreen, PicturesSharingAPageKeepToTheirOwnTexels) {
+  const std::vector<TgaPixel> red(4, kRed), green(4, kGreen), blue(4, TgaPixel{0, 0, 255, 255});
+  const int redSprite = Sprite(2, 2, red);
+  const int redQuad = screen().MakeSprite3D(-1, redSprite);
+  const int greenQuad = Quad(2, 2, green);
+  screen().FillScreen(Rgb(0, 0, 0));
+  screen().BeginSprite3DPass();
+  screen().SetSprite3DFilter(1);
+  screen().ScaleSprite3D(redQuad, 8, 8);
+  screen().ScaleSprite3D(greenQuad, 8, 8);
+  screen().DrawSprite3D(redQuad, 0, 0);
+  screen().DrawSprite3D(greenQuad, 8, 0);
+  screen().SetSprite3DFilter(0);
+  screen().DrawSprite3D(redQuad, 20, 0);
+  screen().ReleaseSprite3D(redQuad);
+  screen().ReleaseSprite(redSprite);
+  const int blueQuad = Quad(2, 2, blue);
+  screen().DrawSprite3D(blueQuad, 30, 0);
+  for (int x : {0, 7, 20, 27}) EXPECT_EQ(At(x, 4), Rgb3(255, 0, 0)) << x;
+  for (int x : {8, 15}) EXPECT_EQ(At(x, 4), Rgb3(0, 200, 0)) << x;
+  EXPECT_EQ(At(31, 1), Rgb3(0, 0, 255));
 }
 
 TEST_F(GlScreen, ProgressBarIsARedBarOnABlackBandThatSurvivesThePresent) {

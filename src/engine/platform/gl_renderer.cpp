@@ -3,9 +3,11 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "engine/platform/gl_atlas.h"
 #include "engine/platform/gl_shaders.h"
 
 namespace vorantis {
@@ -49,8 +51,16 @@ namespace {
 struct Vertex {
   float x, y, u, v;
   float keyRed, keyGreen, keyBlue, keyed;
-  float opacity, ownAlpha, smooth;
+  float opacity, ownAlpha;
+  GLint placeX, placeY, placeWidth, placeHeight;  // the picture's texels in its texture
 };
+
+constexpr int kAtlasSide = 2048;
+constexpr int kLargestAtlasPicture = 256;
+constexpr int kMostAtlasPages = 8;
+
+// The quad programs, one per combination of these bits.
+enum ProgramBits { kPartialBit = 1, kBilinearBit = 2, kOwnAlphaBit = 4, kKeyedBit = 8, kProgramCount = 16 };
 
 // Each shader's source may come in parts, read one after the other.
 GLuint CompileProgram(std::vector<const char*> vertexSource, std::vector<const char*> fragmentSource) {
@@ -92,8 +102,10 @@ class GlRenderer : public Renderer {
       : width_(width), height_(height), target_(std::move(target)) {}
 
   ~GlRenderer() override {
-    if (quadProgram_) glDeleteProgram(quadProgram_);
-    if (grabProgram_) glDeleteProgram(grabProgram_);
+    for (GLuint program : programs_)
+      if (program) glDeleteProgram(program);
+    for (const SpareGrab& spare : spareGrabs_) glDeleteTextures(1, &spare.name);
+    for (GLuint page : atlasPages_) glDeleteTextures(1, &page);
     if (presentProgram_) glDeleteProgram(presentProgram_);
     if (buffer_) glDeleteBuffers(1, &buffer_);
     if (quadArray_) glDeleteVertexArrays(1, &quadArray_);
@@ -104,20 +116,24 @@ class GlRenderer : public Renderer {
 
   bool Initialise() {
     if (epoxy_gl_version() < 33) return false;
-    quadProgram_ =
-        CompileProgram({gl_shaders::kQuadVertex}, {gl_shaders::kFragmentVersion, gl_shaders::kQuadFragment});
-    grabProgram_ =
-        CompileProgram({gl_shaders::kQuadVertex},
-                       {gl_shaders::kFragmentVersion, gl_shaders::kPartialGrab, gl_shaders::kQuadFragment});
+    for (int bits = 0; bits < kProgramCount; ++bits) {
+      programs_[bits] = CompileProgram(
+          {gl_shaders::kQuadVertex},
+          {gl_shaders::kFragmentVersion, bits & kPartialBit ? gl_shaders::kPartialGrab : "",
+           bits & kBilinearBit ? gl_shaders::kBilinear : "", bits & kOwnAlphaBit ? gl_shaders::kOwnAlpha : "",
+           bits & kKeyedBit ? gl_shaders::kKeyed : "", gl_shaders::kQuadFragment});
+      if (!programs_[bits]) return false;
+    }
     presentProgram_ = CompileProgram({gl_shaders::kPresentVertex}, {gl_shaders::kPresentFragment});
-    if (!quadProgram_ || !grabProgram_ || !presentProgram_) return false;
+    if (!presentProgram_) return false;
 
     // No alpha in the back buffer: blending reads the destination alpha as opaque.
     glGenTextures(1, &backBuffer_);
     glBindTexture(GL_TEXTURE_2D, backBuffer_);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width_, height_, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    // Shown at its own size (the game's case) each pixel takes its texel unfiltered.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glGenFramebuffers(1, &framebuffer_);
@@ -139,21 +155,25 @@ class GlRenderer : public Renderer {
     glVertexAttribPointer(2, 4, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<void*>(offsetof(Vertex, keyRed)));
     glEnableVertexAttribArray(3);
-    glVertexAttribPointer(3, 3, GL_FLOAT, GL_FALSE, stride,
+    glVertexAttribPointer(3, 2, GL_FLOAT, GL_FALSE, stride,
                           reinterpret_cast<void*>(offsetof(Vertex, opacity)));
+    glEnableVertexAttribArray(4);
+    glVertexAttribIPointer(4, 4, GL_INT, stride, reinterpret_cast<void*>(offsetof(Vertex, placeX)));
 
-    for (GLuint program : {quadProgram_, grabProgram_}) {
+    for (int bits = 0; bits < kProgramCount; ++bits) {
+      const GLuint program = programs_[bits];
       glUseProgram(program);
       glUniform1i(glGetUniformLocation(program, "picture"), 0);
       glUniform2f(glGetUniformLocation(program, "pixelToClip"), 2.0f / static_cast<float>(width_),
                   2.0f / static_cast<float>(height_));
+      grabKeptLocation_[bits] = glGetUniformLocation(program, "grabKept");
+      grabSizeLocation_[bits] = glGetUniformLocation(program, "grabSize");
     }
-    grabKeptLocation_ = glGetUniformLocation(grabProgram_, "grabKept");
-    grabSizeLocation_ = glGetUniformLocation(grabProgram_, "grabSize");
     glUseProgram(presentProgram_);
     glUniform1i(glGetUniformLocation(presentProgram_, "backBuffer"), 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glUseProgram(0);
     BindBackBuffer();
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -165,10 +185,32 @@ class GlRenderer : public Renderer {
         image.rgba.size() != static_cast<std::size_t>(image.width) * image.height * 4) {
       return 0;
     }
-    GLuint texture = NewTexture();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 image.rgba.data());
-    return Checked(texture);
+    Picture picture;
+    picture.width = image.width;
+    picture.height = image.height;
+    picture.place = atlas_.Take(image.width, image.height);
+    if (picture.place.page >= static_cast<int>(atlasPages_.size())) {
+      atlasPages_.push_back(NewTexture());
+      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kAtlasSide, kAtlasSide, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    }
+    if (picture.place.page >= 0) {
+      picture.name = atlasPages_[picture.place.page];
+      glActiveTexture(GL_TEXTURE0);
+      glBindTexture(GL_TEXTURE_2D, picture.name);
+      glTexSubImage2D(GL_TEXTURE_2D, 0, picture.place.x, picture.place.y, image.width, image.height, GL_RGBA,
+                      GL_UNSIGNED_BYTE, image.rgba.data());
+    } else {
+      picture.name = NewTexture();
+      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                   image.rgba.data());
+    }
+    stats_.texelsUploaded += static_cast<long long>(image.width) * image.height;
+    if (glGetError() != GL_NO_ERROR) {
+      Release(picture);
+      return 0;
+    }
+    picture.colours = PictureColours::Of(image);
+    return Keep(std::move(picture));
   }
 
   // Only the part of the rectangle on the back buffer is copied; the shader reads the
@@ -182,15 +224,38 @@ class GlRenderer : public Renderer {
     const bool onBuffer = left < right && top < bottom;
     const GLsizei keptWidth = onBuffer ? static_cast<GLsizei>(right - left) : 1;
     const GLsizei keptHeight = onBuffer ? static_cast<GLsizei>(bottom - top) : 1;
-    GLuint texture = NewTexture();
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, keptWidth, keptHeight, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    // The zoom grabs the same rectangle every frame: a texture freed by the last grab
+    // takes the copy, so a frame makes no texture.
+    const auto spare = std::find_if(spareGrabs_.begin(), spareGrabs_.end(), [&](const SpareGrab& g) {
+      return g.width == keptWidth && g.height == keptHeight;
+    });
+    GLuint texture = 0;
+    if (spare != spareGrabs_.end()) {
+      texture = spare->name;
+      spareGrabs_.erase(spare);
+      glActiveTexture(GL_TEXTURE0);
+      glBindTexture(GL_TEXTURE_2D, texture);
+    } else {
+      texture = NewTexture();
+      glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, keptWidth, keptHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    }
     if (onBuffer) {
       glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, static_cast<GLint>(left), static_cast<GLint>(top),
                           keptWidth, keptHeight);
+      ++stats_.grabs;
     }
-    const std::uint32_t grabbed = Checked(texture);
+    Picture picture;
+    picture.name = texture;
+    picture.width = keptWidth;
+    picture.height = keptHeight;
+    picture.grab = true;
+    if (glGetError() != GL_NO_ERROR) {
+      glDeleteTextures(1, &texture);
+      return 0;
+    }
+    const std::uint32_t grabbed = Keep(std::move(picture));
     const bool whole = left == x && top == y && right - left == width && bottom - top == height;
-    if (grabbed != 0 && !whole) {
+    if (!whole) {
       GrabFrame& frame = grabFrames_[grabbed];
       frame.left = static_cast<int>(left - x);
       frame.top = static_cast<int>(top - y);
@@ -203,11 +268,13 @@ class GlRenderer : public Renderer {
   }
 
   void DestroyTexture(std::uint32_t texture) override {
-    if (texture == 0) return;
-    if (texture == batchTexture_) Flush();
+    const auto found = pictures_.find(texture);
+    if (found == pictures_.end()) return;
+    // Quads waiting in the batch may read it (or its atlas page, which may take another picture).
+    if (found->second.name == batchTexture_) Flush();
     grabFrames_.erase(texture);
-    const GLuint name = texture;
-    glDeleteTextures(1, &name);
+    Release(found->second);
+    pictures_.erase(found);
   }
 
   void Clear(std::uint32_t rgb) override {
@@ -229,13 +296,31 @@ class GlRenderer : public Renderer {
     const GLenum source = GlBlendFactor(quad.blendSource, true);
     GLenum dest = GlBlendFactor(quad.blendDest, false);
     if (quad.blendSource == 12 || quad.blendSource == 13) dest = GlBlendFactor(quad.blendSource, false);
-    if (quad.texture == 0 || source == kNoBlendFactor || dest == kNoBlendFactor) return;
-    if (quad.texture != batchTexture_ || source != batchSource_ || dest != batchDest_) {
+    const auto found = pictures_.find(quad.texture);
+    if (found == pictures_.end() || source == kNoBlendFactor || dest == kNoBlendFactor) return;
+    const Picture& picture = found->second;
+    const auto frame = grabFrames_.find(quad.texture);
+    // Opaque quads in ordinary translucency give their own colour: a batch of nothing
+    // else draws with blending off, so nothing is read back for it.
+    const bool ownColour =
+        quad.opacity >= 255 && !quad.ownAlpha &&
+        ((source == GL_SRC_ALPHA && dest == GL_ONE_MINUS_SRC_ALPHA) || (source == GL_ONE && dest == GL_ZERO));
+    // The key costs a test per texel only where the picture holds the key's colour.
+    const bool keyed = quad.keyed && picture.colours.MayHold(quad.colourKey & 0xFFFFFF);
+    // An empty batch starts afresh: a recycled grab texture may come back with another frame.
+    if (batch_.empty() || picture.name != batchTexture_ || source != batchSource_ || dest != batchDest_ ||
+        quad.smooth != batchSmooth_ || quad.ownAlpha != batchOwnAlpha_) {
       Flush();
-      batchTexture_ = quad.texture;
+      batchTexture_ = picture.name;
+      batchFrame_ = frame == grabFrames_.end() ? std::nullopt : std::optional<GrabFrame>(frame->second);
       batchSource_ = source;
       batchDest_ = dest;
+      batchSmooth_ = quad.smooth;
+      batchOwnAlpha_ = quad.ownAlpha;
     }
+    batchOwnColour_ = batchOwnColour_ && ownColour;
+    // A batch runs the key test when any of its quads needs it; the others skip it by their flag.
+    batchKeyed_ = batchKeyed_ || keyed;
     Vertex corners[4];
     for (int i = 0; i < 4; ++i) {
       const QuadCorner& c = quad.corners[i];
@@ -246,10 +331,13 @@ class GlRenderer : public Renderer {
                           static_cast<float>(quad.colourKey & 255),
                           static_cast<float>((quad.colourKey >> 8) & 255),
                           static_cast<float>((quad.colourKey >> 16) & 255),
-                          quad.keyed ? 1.0f : 0.0f,
+                          keyed ? 1.0f : 0.0f,
                           static_cast<float>(quad.opacity) / 255.0f,
                           quad.ownAlpha ? 1.0f : 0.0f,
-                          quad.smooth ? 1.0f : 0.0f};
+                          picture.place.x,
+                          picture.place.y,
+                          picture.width,
+                          picture.height};
     }
     // The strip top-left, top-right, bottom-left, bottom-right as two triangles.
     for (int index : {0, 1, 2, 2, 1, 3}) batch_.push_back(corners[index]);
@@ -297,8 +385,43 @@ class GlRenderer : public Renderer {
   }
 
   GLuint backBufferTexture() const { return backBuffer_; }
+  const GlRenderStats& stats() const { return stats_; }
 
  private:
+  // Where a texture handle's texels lie: in a GL texture of their own (grabs, large
+  // pictures) or at a place on an atlas page.
+  struct Picture {
+    GLuint name = 0;
+    AtlasShelves::Place place;  // page -1: a texture of its own, texels from (0, 0)
+    int width = 0, height = 0;
+    bool grab = false;
+    PictureColours colours;  // unknown for grabs
+  };
+  struct SpareGrab {
+    GLuint name;
+    int width, height;
+  };
+  static constexpr std::size_t kSpareGrabs = 2;
+
+  std::uint32_t Keep(Picture picture) {
+    while (nextHandle_ == 0 || pictures_.count(nextHandle_)) ++nextHandle_;
+    pictures_.emplace(nextHandle_, std::move(picture));
+    return nextHandle_++;
+  }
+
+  void Release(const Picture& picture) {
+    if (picture.place.page >= 0) {
+      atlas_.Give(picture.place, picture.width, picture.height);
+      return;
+    }
+    // The zoom grabs the same rectangle every frame; its texture waits for the next grab.
+    if (picture.grab && spareGrabs_.size() < kSpareGrabs) {
+      spareGrabs_.push_back({picture.name, picture.width, picture.height});
+      return;
+    }
+    glDeleteTextures(1, &picture.name);
+  }
+
   // A grab that ran off the back buffer: where its on-buffer part lies in it, and sizes.
   struct GrabFrame {
     int left = 0, top = 0;
@@ -320,6 +443,7 @@ class GlRenderer : public Renderer {
   GLuint NewTexture() {
     GLuint texture = 0;
     glGenTextures(1, &texture);
+    ++stats_.texturesMade;
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture);
     // The shader filters by hand with texelFetch; these keep the texture complete.
@@ -328,25 +452,18 @@ class GlRenderer : public Renderer {
     return texture;
   }
 
-  std::uint32_t Checked(GLuint texture) {
-    if (glGetError() != GL_NO_ERROR) {
-      glDeleteTextures(1, &texture);
-      return 0;
-    }
-    return texture;
-  }
-
   // Draws the quads gathered since the last change of texture or blending.
   void Flush() {
     if (batch_.empty()) return;
     // A grab that ran off the back buffer draws through the program that knows its frame.
-    const auto frame = grabFrames_.find(batchTexture_);
-    const bool partial = frame != grabFrames_.end();
-    glUseProgram(partial ? grabProgram_ : quadProgram_);
+    const bool partial = batchFrame_.has_value();
+    const int bits = (partial ? kPartialBit : 0) | (batchSmooth_ ? kBilinearBit : 0) |
+                     (batchOwnAlpha_ ? kOwnAlphaBit : 0) | (batchKeyed_ ? kKeyedBit : 0);
+    glUseProgram(programs_[bits]);
     if (partial) {
-      const GrabFrame& f = frame->second;
-      glUniform4i(grabKeptLocation_, f.left, f.top, f.keptWidth, f.keptHeight);
-      glUniform2i(grabSizeLocation_, f.width, f.height);
+      const GrabFrame& f = *batchFrame_;
+      glUniform4i(grabKeptLocation_[bits], f.left, f.top, f.keptWidth, f.keptHeight);
+      glUniform2i(grabSizeLocation_[bits], f.width, f.height);
     }
     glBindVertexArray(quadArray_);
     glBindBuffer(GL_ARRAY_BUFFER, buffer_);
@@ -354,25 +471,42 @@ class GlRenderer : public Renderer {
                  GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, batchTexture_);
-    glEnable(GL_BLEND);
-    glBlendFunc(batchSource_, batchDest_);
+    if (batchOwnColour_) {
+      glDisable(GL_BLEND);
+    } else {
+      glEnable(GL_BLEND);
+      glBlendFunc(batchSource_, batchDest_);
+    }
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
     batch_.clear();
-    ++drawCalls_;
+    batchKeyed_ = false;
+    batchOwnColour_ = true;
+    ++stats_.drawCalls;
   }
 
   int width_;
   int height_;
   GlPresentTarget target_;
-  GLuint quadProgram_ = 0, grabProgram_ = 0, presentProgram_ = 0;
+  GLuint programs_[kProgramCount] = {};
+  GLuint presentProgram_ = 0;
   GLuint backBuffer_ = 0, framebuffer_ = 0;
   GLuint quadArray_ = 0, emptyArray_ = 0, buffer_ = 0;
   std::vector<Vertex> batch_;
-  std::uint32_t batchTexture_ = 0;
+  GLuint batchTexture_ = 0;
+  std::optional<GrabFrame> batchFrame_;
   GLenum batchSource_ = 0, batchDest_ = 0;
-  long long drawCalls_ = 0;
+  bool batchSmooth_ = false;
+  bool batchOwnAlpha_ = false;
+  bool batchOwnColour_ = true;
+  bool batchKeyed_ = false;
+  GlRenderStats stats_;
   std::unordered_map<std::uint32_t, GrabFrame> grabFrames_;
-  GLint grabKeptLocation_ = -1, grabSizeLocation_ = -1;
+  std::unordered_map<std::uint32_t, Picture> pictures_;
+  std::uint32_t nextHandle_ = 1;
+  std::vector<SpareGrab> spareGrabs_;
+  AtlasShelves atlas_{kAtlasSide, kLargestAtlasPicture, kMostAtlasPages};
+  std::vector<GLuint> atlasPages_;
+  GLint grabKeptLocation_[kProgramCount] = {}, grabSizeLocation_[kProgramCount] = {};
 };
 
 }  // namespace
@@ -382,6 +516,11 @@ std::unique_ptr<Renderer> MakeGlRenderer(int width, int height, GlPresentTarget 
   auto renderer = std::make_unique<GlRenderer>(width, height, std::move(target));
   if (!renderer->Initialise()) return nullptr;
   return renderer;
+}
+
+GlRenderStats GlStatsOf(Renderer& renderer) {
+  const auto* gl = dynamic_cast<const GlRenderer*>(&renderer);
+  return gl ? gl->stats() : GlRenderStats{};
 }
 
 }  // namespace vorantis

@@ -18,6 +18,17 @@ struct GlPresentTarget {
   std::shared_ptr<void> keepAlive;
 };
 
+// Work a GL renderer has done since it was made; tests hold a frame's work to bounds.
+struct GlRenderStats {
+  long long drawCalls = 0;
+  long long texturesMade = 0;    // pictures and grabs alike
+  long long texelsUploaded = 0;  // sent from memory
+  long long grabs = 0;           // back-buffer copies
+};
+
+// The work of a renderer made by MakeGlRenderer; zeros for any other.
+GlRenderStats GlStatsOf(Renderer& renderer);
+
 // nullptr when the context lacks what the renderer needs.
 std::unique_ptr<Renderer> MakeGlRenderer(int width, int height, GlPresentTarget target);
 

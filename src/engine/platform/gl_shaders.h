@@ -9,33 +9,42 @@ inline constexpr const char* kQuadVertex = R"(#version 330 core
 layout(location = 0) in vec2 position;
 layout(location = 1) in vec2 texCoord;
 layout(location = 2) in vec4 keyColour;
-layout(location = 3) in vec3 shading;
+layout(location = 3) in vec2 shading;
+layout(location = 4) in ivec4 picturePlace;
 uniform vec2 pixelToClip;
 out vec2 uv;
 flat out vec4 key;
-flat out vec3 mode;
+flat out vec2 mode;
+flat out ivec4 place;
 void main() {
   gl_Position = vec4(position * pixelToClip - 1.0, 0.0, 1.0);
   uv = texCoord;
   key = keyColour;
   mode = shading;
+  place = picturePlace;
 }
 )";
 
-// key: colour key as 0..255 and whether keying is on; mode: opacity 0..1, own
-// alpha, bilinear. Filtering is done here so that keyed texels never take part:
-// the nearest texel decides whether a spot is drawn, and bilinear averages only
-// unkeyed neighbours, so no key colour bleeds into edges.
-// The source follows kFragmentVersion and, for kPartialGrab, that definition.
+// key: colour key as 0..255 and whether this quad is keyed; mode: opacity 0..1, own alpha; place: where the
+// picture's texels lie in its texture (an atlas page holds many) and its size. Filtering is done here so that
+// keyed texels never take part: the nearest texel decides whether a spot is drawn, and bilinear averages only
+// unkeyed neighbours, so no key colour bleeds into edges. The source follows kFragmentVersion and the defines
+// of the program's variant, so each draw runs only the fetches and tests it needs.
 inline constexpr const char* kFragmentVersion = "#version 330 core\n";
 // A grab that ran off the back buffer holds only its on-buffer part (grabKept: where
 // that part lies in the grab, and its size; grabSize: the whole grab); the rest is black.
-// Its own program, so that every other draw runs the plain fetch.
 inline constexpr const char* kPartialGrab = "#define PARTIAL_GRAB\n";
+inline constexpr const char* kBilinear = "#define BILINEAR\n";
+// Only batches with a keyed quad test texels against the key (pictures without the key's
+// colour need not).
+inline constexpr const char* kKeyed = "#define KEYED\n";
+// Only own-alpha pictures read the texture's alpha; the others leave its filtering out.
+inline constexpr const char* kOwnAlpha = "#define OWN_ALPHA\n";
 inline constexpr const char* kQuadFragment = R"(
 in vec2 uv;
 flat in vec4 key;
-flat in vec3 mode;
+flat in vec2 mode;
+flat in ivec4 place;
 uniform sampler2D picture;
 out vec4 colour;
 bool IsKey(vec4 texel) {
@@ -52,37 +61,45 @@ vec4 Texel(ivec2 at) {
 #define PICTURE_SIZE grabSize
 #else
 vec4 Texel(ivec2 at) {
-  return texelFetch(picture, at, 0);
+  return texelFetch(picture, place.xy + at, 0);
 }
-#define PICTURE_SIZE textureSize(picture, 0)
+#define PICTURE_SIZE place.zw
 #endif
 void main() {
   ivec2 size = PICTURE_SIZE;
   vec2 spot = uv * vec2(size);
   vec4 texel;
-  if (mode.z > 0.5) {
-    vec2 p = spot - 0.5;
-    ivec2 base = ivec2(floor(p));
-    vec2 f = p - floor(p);
-    ivec2 last = size - 1;
-    vec4 t00 = Texel(clamp(base, ivec2(0), last));
-    vec4 t10 = Texel(clamp(base + ivec2(1, 0), ivec2(0), last));
-    vec4 t01 = Texel(clamp(base + ivec2(0, 1), ivec2(0), last));
-    vec4 t11 = Texel(clamp(base + ivec2(1, 1), ivec2(0), last));
+#ifdef BILINEAR
+  vec2 p = spot - 0.5;
+  ivec2 base = ivec2(floor(p));
+  vec2 f = p - floor(p);
+  ivec2 last = size - 1;
+  vec4 t00 = Texel(clamp(base, ivec2(0), last));
+  vec4 t10 = Texel(clamp(base + ivec2(1, 0), ivec2(0), last));
+  vec4 t01 = Texel(clamp(base + ivec2(0, 1), ivec2(0), last));
+  vec4 t11 = Texel(clamp(base + ivec2(1, 1), ivec2(0), last));
+  vec4 w = vec4((1.0 - f.x) * (1.0 - f.y), f.x * (1.0 - f.y), (1.0 - f.x) * f.y, f.x * f.y);
+#ifdef KEYED
+  {
     bool right = f.x >= 0.5;
     bool below = f.y >= 0.5;
     vec4 nearest = below ? (right ? t11 : t01) : (right ? t10 : t00);
     if (IsKey(nearest)) discard;
-    vec4 w = vec4((1.0 - f.x) * (1.0 - f.y), f.x * (1.0 - f.y), (1.0 - f.x) * f.y, f.x * f.y);
-    if (key.w > 0.5) {
-      w *= vec4(IsKey(t00) ? 0.0 : 1.0, IsKey(t10) ? 0.0 : 1.0, IsKey(t01) ? 0.0 : 1.0, IsKey(t11) ? 0.0 : 1.0);
-    }
-    texel = (t00 * w.x + t10 * w.y + t01 * w.z + t11 * w.w) / (w.x + w.y + w.z + w.w);
-  } else {
-    texel = Texel(clamp(ivec2(floor(spot)), ivec2(0), size - 1));
-    if (IsKey(texel)) discard;
+    w *= vec4(IsKey(t00) ? 0.0 : 1.0, IsKey(t10) ? 0.0 : 1.0, IsKey(t01) ? 0.0 : 1.0, IsKey(t11) ? 0.0 : 1.0);
   }
-  colour = vec4(texel.rgb, mode.y > 0.5 ? texel.a * mode.x : mode.x);
+#endif
+  texel = (t00 * w.x + t10 * w.y + t01 * w.z + t11 * w.w) / (w.x + w.y + w.z + w.w);
+#else
+  texel = Texel(clamp(ivec2(floor(spot)), ivec2(0), size - 1));
+#ifdef KEYED
+  if (IsKey(texel)) discard;
+#endif
+#endif
+#ifdef OWN_ALPHA
+  colour = vec4(texel.rgb, texel.a * mode.x);
+#else
+  colour = vec4(texel.rgb, mode.x);
+#endif
 }
 )";
 

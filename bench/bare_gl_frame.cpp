@@ -1,0 +1,188 @@
+// The floor for the game's frame: the same kind of frame drawn by the plainest GL
+// program there is. 2100 keyed 32 x 32 quads in one draw (keyed texels carry alpha 0
+// and are discarded), a grab copied on the GPU into a texture made once, the grab drawn
+// stretched over the screen with hardware bilinear, and a present. Every draw goes
+// into a framebuffer object, as the game's do.
+// usage: bench_bare_gl_frame [--size WxH] [--frames N]
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+constexpr const char* kVertex = R"(#version 330 core
+layout(location = 0) in vec2 position;
+layout(location = 1) in vec2 texCoord;
+uniform vec2 pixelToClip;
+out vec2 uv;
+void main() {
+  gl_Position = vec4(position * pixelToClip - 1.0, 0.0, 1.0);
+  uv = texCoord;
+}
+)";
+
+constexpr const char* kFragment = R"(#version 330 core
+in vec2 uv;
+uniform sampler2D picture;
+out vec4 colour;
+void main() {
+  vec4 texel = texture(picture, uv);
+  if (texel.a < 0.5) discard;
+  colour = vec4(texel.rgb, 1.0);
+}
+)";
+
+GLuint Compile(GLenum kind, const char* source) {
+  GLuint shader = glCreateShader(kind);
+  glShaderSource(shader, 1, &source, nullptr);
+  glCompileShader(shader);
+  return shader;
+}
+
+struct Vertex {
+  float x, y, u, v;
+};
+
+void PushQuad(std::vector<Vertex>& out, float x, float y, float w, float h, float u0, float v0, float u1,
+              float v1) {
+  const Vertex corners[4] = {{x, y, u0, v0}, {x + w, y, u1, v0}, {x, y + h, u0, v1}, {x + w, y + h, u1, v1}};
+  for (int index : {0, 1, 2, 2, 1, 3}) out.push_back(corners[index]);
+}
+
+GLuint MakeTexture(GLenum filter) {
+  GLuint texture = 0;
+  glGenTextures(1, &texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  return texture;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int width = 1920, height = 1080, frames = 240;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--size") == 0 && std::sscanf(argv[i + 1], "%dx%d", &width, &height) == 2)
+      continue;
+    if (std::strcmp(argv[i], "--frames") == 0 && (frames = std::atoi(argv[i + 1])) > 0) continue;
+    std::fprintf(stderr, "usage: bench_bare_gl_frame [--size WxH] [--frames N]\n");
+    return 2;
+  }
+  setenv("SDL_VIDEODRIVER", "offscreen", 0);
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    std::fprintf(stderr, "bare-gl: %s\n", SDL_GetError());
+    return 1;
+  }
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_Window* window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+  SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
+  if (!context) {
+    std::fprintf(stderr, "bare-gl: no GL 3.3 core context: %s\n", SDL_GetError());
+    return 1;
+  }
+  SDL_GL_MakeCurrent(window, context);
+  SDL_GL_SetSwapInterval(0);
+
+  GLuint program = glCreateProgram();
+  glAttachShader(program, Compile(GL_VERTEX_SHADER, kVertex));
+  glAttachShader(program, Compile(GL_FRAGMENT_SHADER, kFragment));
+  glLinkProgram(program);
+  glUseProgram(program);
+  glUniform1i(glGetUniformLocation(program, "picture"), 0);
+  glUniform2f(glGetUniformLocation(program, "pixelToClip"), 2.0f / width, 2.0f / height);
+
+  GLuint backBuffer = MakeTexture(GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+  GLuint framebuffer = 0;
+  glGenFramebuffers(1, &framebuffer);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, backBuffer, 0);
+
+  // A tile with a two-texel keyed border.
+  std::vector<unsigned char> tile(32 * 32 * 4);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const bool edge = x < 2 || y < 2 || x > 29 || y > 29;
+      unsigned char* p = &tile[(y * 32 + x) * 4];
+      p[0] = static_cast<unsigned char>(x * 8);
+      p[1] = 80;
+      p[2] = 40;
+      p[3] = edge ? 0 : 255;
+    }
+  GLuint tileTexture = MakeTexture(GL_NEAREST);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 32, 32, 0, GL_RGBA, GL_UNSIGNED_BYTE, tile.data());
+  const int grabWidth = width - 1, grabHeight = height - 1;
+  GLuint grab = MakeTexture(GL_LINEAR);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, grabWidth, grabHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+
+  GLuint array = 0, buffer = 0;
+  glGenVertexArrays(1, &array);
+  glBindVertexArray(array);
+  glGenBuffers(1, &buffer);
+  glBindBuffer(GL_ARRAY_BUFFER, buffer);
+  glEnableVertexAttribArray(0);
+  glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), nullptr);
+  glEnableVertexAttribArray(1);
+  glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(2 * sizeof(float)));
+
+  std::vector<Vertex> tiles, zoom;
+  for (int i = 0; i < 2100; ++i) {
+    PushQuad(tiles, static_cast<float>((i % 60) * 32), static_cast<float>((i / 60) * 32 % height), 32, 32, 0,
+             0, 1, 1);
+  }
+  PushQuad(zoom, 0, 0, static_cast<float>(width), static_cast<float>(height), 0, 0, 1, 1);
+
+  auto frame = [&] {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, tileTexture);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(tiles.size() * sizeof(Vertex)), tiles.data(),
+                 GL_STREAM_DRAW);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(tiles.size()));
+    // The zoom: grab from (1, 1), redraw stretched over the whole buffer.
+    glBindTexture(GL_TEXTURE_2D, grab);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 1, 1, grabWidth, grabHeight);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(zoom.size() * sizeof(Vertex)), zoom.data(),
+                 GL_STREAM_DRAW);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(zoom.size()));
+    // The present: the buffer turned upright onto the window.
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glBlitFramebuffer(0, 0, width, height, 0, height, width, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    SDL_GL_SwapWindow(window);
+  };
+
+  for (int i = 0; i < 10; ++i) frame();
+  glFinish();
+  const auto start = std::chrono::steady_clock::now();
+  const std::clock_t cpuStart = std::clock();  // all threads, the rasteriser's included
+  for (int i = 0; i < frames; ++i) frame();
+  glFinish();
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+  std::printf("bare-gl %dx%d: %d frames in %.2f s: %.2f ms per frame, %.1f frames/s, %.2f CPU ms per frame\n",
+              width, height, frames, seconds, 1000.0 * seconds / frames, frames / seconds,
+              1000.0 * cpuSeconds / frames);
+
+  const bool ok = glGetError() == GL_NO_ERROR;
+  SDL_GL_DeleteContext(context);
+  SDL_DestroyWindow(window);
+  SDL_Quit();
+  return ok ? 0 : 1;
+}
