@@ -136,7 +136,8 @@ TEST_F(ScreenTest, DrawsCarryPositionClampedOpacityAndPassStateAlsoOutsideAPass)
 
 TEST_F(ScreenTest, BlendNumbersUpTo13AreTakenAsSourceAndAsDestination) {
   const int quad = screen().MakeSprite3D(-1, Load("pic.tga"));
-  for (const auto& [source, dest] : {std::pair(13, 1), std::pair(2, 13), std::pair(12, 13), std::pair(14, 13)}) {
+  for (const auto& [source, dest] :
+       {std::pair(13, 1), std::pair(2, 13), std::pair(12, 13), std::pair(14, 13)}) {
     screen().SetSprite3DBlend(source, dest);  // 14 is refused and the factors stay
     screen().DrawSprite3D(quad, 0, 0);
   }
