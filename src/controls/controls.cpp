@@ -1,5 +1,8 @@
 #include "controls/controls.h"
 
+#include <initializer_list>
+#include <iterator>
+
 #include "controls/bomb.h"
 #include "controls/cursor_step.h"
 #include "controls/dialogs.h"
@@ -60,29 +63,57 @@ int ScanKeyboardAction(Game& game) {
   if (input.KeyIsDown(key::kEscape) != 0) action = control::kQuit;
   if (input.KeyIsDown(key::kP) != 0) action = control::kPause;
   // Any other key, or none, counts as the primary control released.
-  if (action != control::kPrimary) game.controls.primaryReleasedMark = control::kReleased;
+  if (action != control::kPrimary) game.controls.primaryReleasedMark = PrimaryMark::kReleased;
   return action;
 }
 
+// The actions of gamepad buttons 5 to 8 (shoulders, then triggers): they answer nothing.
+constexpr int kActionLeftTrigger = 10;
+constexpr int kActionRightTrigger = 11;
+constexpr int kActionLeftShoulder = 12;
+constexpr int kActionRightShoulder = 13;
+
+constexpr bool AllDistinct(std::initializer_list<int> codes) {
+  for (const int* a = codes.begin(); a != codes.end(); ++a) {
+    for (const int* b = a + 1; b != codes.end(); ++b) {
+      if (*a == *b) return false;
+    }
+  }
+  return true;
+}
+static_assert(AllDistinct({control::kUp, control::kDown, control::kLeft, control::kRight, control::kPrimary,
+                           control::kActionB, control::kActionX, control::kActionY, kActionLeftTrigger,
+                           kActionRightTrigger, kActionLeftShoulder, kActionRightShoulder, control::kPause,
+                           control::kQuit, control::kNone}));
+
 // The action of each gamepad button 1..10; the lowest held button decides.
 constexpr int kButtonActions[] = {
-    control::kActionX, control::kPrimary, control::kActionB, control::kActionY, 12, 13, 10, 11,
-    control::kQuit,    control::kPause,
+    control::kActionX,    control::kPrimary,  control::kActionB,   control::kActionY, kActionLeftShoulder,
+    kActionRightShoulder, kActionLeftTrigger, kActionRightTrigger, control::kQuit,    control::kPause,
 };
+constexpr int kButtonCount = static_cast<int>(std::size(kButtonActions));
 constexpr int kPrimaryButton = 2;
 
 int ScanGamepadAction(Game& game) {
   InputDevices& input = game.engine.input();
   input.PollGamepad();
   int action = control::kNone;
-  for (int button = 1; button <= 10; ++button) {
+  for (int button = 1; button <= kButtonCount; ++button) {
     if (input.GamepadButton(button) != 0) {
       action = kButtonActions[button - 1];
       break;
     }
   }
-  if (input.GamepadButton(kPrimaryButton) == 0) game.controls.primaryReleasedMark = control::kReleased;
+  if (input.GamepadButton(kPrimaryButton) == 0) game.controls.primaryReleasedMark = PrimaryMark::kReleased;
   return action;
+}
+
+// Reads the action held this pass into controls.lastAction, updates the
+// primary-released mark and dispatches the action.
+void ScanActions(Game& game) {
+  const int action = game.gamepadPresent == 1 ? ScanGamepadAction(game) : ScanKeyboardAction(game);
+  game.controls.lastAction = action;
+  if (action != control::kNone) DispatchAction(game, action);
 }
 
 }  // namespace
@@ -91,15 +122,9 @@ int ScanDirection(Game& game) {
   return game.gamepadPresent == 1 ? ScanGamepadDirection(game) : ScanKeyboardDirection(game);
 }
 
-void ScanActions(Game& game) {
-  const int action = game.gamepadPresent == 1 ? ScanGamepadAction(game) : ScanKeyboardAction(game);
-  game.controls.lastAction = action;
-  if (action != control::kNone) DispatchAction(game, action);
-}
-
 void DispatchAction(Game& game, int action) {
   ControlsState& controls = game.controls;
-  if (controls.primaryReleasedMark == control::kReleased) controls.armed = 1;
+  if (controls.primaryReleasedMark == PrimaryMark::kReleased) controls.armed = 1;
   switch (action) {
     case control::kPause:
       // One dialog at a time: the answer then always closes the dialog on screen.
@@ -112,7 +137,7 @@ void DispatchAction(Game& game, int action) {
       if (controls.armed == 1) {
         UseBomb(game);
         controls.armed = 0;
-        controls.primaryReleasedMark = control::kPrimaryUsed;
+        controls.primaryReleasedMark = PrimaryMark::kUsed;
       }
       break;
     default:

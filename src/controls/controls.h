@@ -14,10 +14,6 @@ void PollControls(Game& game);
 // also applies Page Up and Page Down released since the last pass.
 int ScanDirection(Game& game);
 
-// Reads the action held this pass into controls.lastAction, updates the
-// primary-released mark and dispatches the action.
-void ScanActions(Game& game);
-
 // Arms the bomb after a release of the primary control, then acts: a dialog, a bomb
 // or nothing (the remaining actions only answer dialogs).
 void DispatchAction(Game& game, int action);

@@ -68,7 +68,7 @@ void RunQuitDialog(Game& game) {
     if (answer == control::kActionX) {
       // Disarmed too: the X key armed the bomb on this very pass, and a primary
       // control still held must not set one off back in play.
-      game.controls.primaryReleasedMark = control::kPrimaryUsed;
+      game.controls.primaryReleasedMark = PrimaryMark::kUsed;
       game.controls.armed = 0;
       return;
     }

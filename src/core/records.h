@@ -54,27 +54,26 @@ struct Glyph {
   std::string name;
 };
 
-struct ObjectDefinition {
-  std::string path;
-  std::string fileName;
-  std::int32_t sprite = 0;
-  std::string name;
+// What a field object or an enemy takes over from the definition it is spawned from.
+// Ordered for packing.
+struct ObjectTraits {
+  std::string countSound{};  // braced, so that designated initializers may leave it out
   std::int32_t alpha = 0;
-  std::int32_t density = 0;
-  std::int8_t fitToMatrix = 0;
-  std::int8_t collision = 0;
-  std::string hotspot;
   std::int32_t blendSource = 0;
   std::int32_t blendDest = 0;
-  std::int8_t show = 0;
-  std::int8_t centerField = 0;
-  std::int8_t killOnCollision = 0;
   std::int32_t score = 0;
+  std::int32_t extraTime = 0;
+  std::int8_t show = 0;
+  std::int8_t collision = 0;
+  std::int8_t killOnCollision = 0;
   std::int8_t countToScore = 0;
-  std::string countSound;
   std::int8_t useCountSound = 0;
   std::int8_t isPlayer = 0;
-  std::int8_t isEnemy = 0;
+  std::int8_t isGoody = 0;
+};
+
+// How an enemy moves and turns; field objects never move, so they do without it.
+struct EnemyMotion {
   std::int32_t randomMove = 0;
   std::int32_t moveX = 0;
   std::int32_t moveY = 0;
@@ -83,31 +82,32 @@ struct ObjectDefinition {
   std::int8_t aiLevel = 0;
   std::int32_t dMove = 0;
   std::int32_t changeDirection = 0;
-  std::int8_t isGoody = 0;
-  std::int32_t extraTime = 0;
   std::int32_t rotate = 0;
 };
 
-// Ordered for packing: a large level holds tens of thousands of these.
+struct ObjectDefinition {
+  std::string path;
+  std::string fileName;
+  std::int32_t sprite = 0;
+  std::string name;
+  std::int32_t density = 0;
+  std::int8_t fitToMatrix = 0;
+  std::string hotspot;
+  std::int8_t centerField = 0;
+  std::int8_t isEnemy = 0;
+  ObjectTraits traits{};
+  EnemyMotion motion{};
+};
+
+// A large level holds tens of thousands of these: the floats below sit in the
+// traits' tail padding.
 struct FieldObject {
-  std::string countSound;
+  [[no_unique_address]] ObjectTraits traits{};
   float width = 0;
   float height = 0;
   float offsetX = 0;
   float offsetY = 0;
-  std::int32_t alpha = 0;
   std::int32_t sprite3D = 0;
-  std::int32_t blendSource = 0;
-  std::int32_t blendDest = 0;
-  std::int32_t score = 0;
-  std::int32_t extraTime = 0;
-  std::int8_t show = 0;
-  std::int8_t collision = 0;
-  std::int8_t killOnCollision = 0;
-  std::int8_t countToScore = 0;
-  std::int8_t useCountSound = 0;
-  std::int8_t isPlayer = 0;
-  std::int8_t isGoody = 0;
 };
 
 struct Enemy {
@@ -117,42 +117,20 @@ struct Enemy {
   float offsetY = 0;
   float width = 0;
   float height = 0;
-  std::int32_t blendSource = 0;
-  std::int32_t blendDest = 0;
-  std::int8_t show = 0;
-  std::int32_t alpha = 0;
   std::int32_t sprite3D = 0;
-  std::int8_t collision = 0;
-  std::int32_t randomMove = 0;
-  std::int32_t moveX = 0;
-  std::int32_t moveY = 0;
-  std::int32_t veloX = 0;
-  std::int32_t veloY = 0;
-  std::int8_t aiLevel = 0;
-  std::int32_t dMove = 0;
-  std::int32_t changeDirection = 0;
   std::int32_t heading = 0;
-  std::int32_t rotate = 0;
+  ObjectTraits traits{};  // pickup traits carried but unused: nothing collects an enemy
+  EnemyMotion motion{};
 };
+
+struct MatrixField;
 
 // A tile definition file as read once from disk: its known key lines in file order,
-// each with its value already converted, so that applying it to a field behaves as
-// reading the file line by line.
-enum class TileKey : std::int8_t {
-  kGfxName,
-  kChild,
-  kValue1,
-  kRandomSeed,
-  kUseCollision,
-  kTransparency,
-  kUseEnemy,
-  kUseDirection,
-};
-
+// each with its value already converted and the rule of its key, so that applying it
+// to a field behaves as reading the file line by line.
 struct TileDefinitionLine {
-  TileKey key = TileKey::kGfxName;
-  std::int8_t slot = 0;  // CHILD1..CHILD8 as 0..7
-  Text text = nullptr;   // GFXNAME and CHILDn values, interned
+  void (*apply)(MatrixField& field, const TileDefinitionLine& line) = nullptr;
+  Text text = nullptr;  // GFXNAME and CHILDn values, interned
   std::int32_t number = 0;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/datafile.h"
+#include "core/key_table.h"
 #include "core/random.h"
 
 namespace vorantis {
@@ -99,9 +100,8 @@ static_assert(std::size(kKeys) == 55);
 
 void ApplySetting(Settings& s, Random& random, const std::string& baseDirectory, const std::string& key,
                   const std::string& value) {
-  const auto* entry =
-      std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeyEntry& e) { return key == e.key; });
-  if (entry == std::end(kKeys)) return;
+  const KeyEntry* entry = FindKeyRow(kKeys, key);
+  if (entry == nullptr) return;
   const std::string name = entry->key;
   if (name == "MAPSIZE") {
     std::int32_t n = ParseInt(value);

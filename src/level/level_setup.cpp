@@ -30,6 +30,11 @@ void BuildGeneratedLevel(Game& game) {
   FitAllFields(game);
 }
 
+void AlignEnemy(const Game& game, Enemy& enemy, const ObjectDefinition& definition) {
+  // Unlike a field object, an enemy is never fitted to the field.
+  ApplyHotspot(definition, enemy.width, enemy.height, game.tileSize(), enemy.offsetX, enemy.offsetY);
+}
+
 std::int32_t SeedOfLevel(const Game& game) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(game.settings.WORLDRANDOM) +
                                    static_cast<std::uint32_t>(game.play.levelNumber));
@@ -146,11 +151,6 @@ void LoadPlayerGraphic(Game& game) {
     game.cursor.sprite3D = screen.MakeSprite3D(-1, game.cursor.sprite);
 }
 
-void AlignEnemy(Game& game, Enemy& enemy, const ObjectDefinition& definition) {
-  // Unlike a field object, an enemy is never fitted to the field.
-  ApplyHotspot(definition, enemy.width, enemy.height, game.tileSize(), enemy.offsetX, enemy.offsetY);
-}
-
 void SpawnEnemies(Game& game) {
   Screen& screen = game.engine.screen();
   const std::int64_t most = game.settings.MAXFOE;
@@ -168,22 +168,10 @@ void SpawnEnemies(Game& game) {
         enemy.y = static_cast<std::int32_t>(NearestInt(static_cast<float>(row) * tile));
         enemy.width = static_cast<float>(screen.SpritePixelWidth(definition.sprite));
         enemy.height = static_cast<float>(screen.SpritePixelHeight(definition.sprite));
-        enemy.blendSource = definition.blendSource;
-        enemy.blendDest = definition.blendDest;
-        enemy.show = definition.show;
-        enemy.alpha = definition.alpha;
+        enemy.traits = definition.traits;
+        enemy.motion = definition.motion;
         enemy.sprite3D = screen.MakeSprite3D(-1, definition.sprite);
         screen.ScaleSprite3D(enemy.sprite3D, enemy.width, enemy.height);
-        enemy.collision = definition.collision;
-        enemy.randomMove = definition.randomMove;
-        enemy.moveX = definition.moveX;
-        enemy.moveY = definition.moveY;
-        enemy.veloX = definition.veloX;
-        enemy.veloY = definition.veloY;
-        enemy.aiLevel = definition.aiLevel;
-        enemy.dMove = definition.dMove;
-        enemy.changeDirection = definition.changeDirection;
-        enemy.rotate = definition.rotate;
         AlignEnemy(game, enemy, definition);
         game.enemies.push_back(enemy);
       }

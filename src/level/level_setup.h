@@ -6,8 +6,6 @@
 namespace vorantis {
 
 struct Game;
-struct Enemy;
-struct ObjectDefinition;
 
 void StartSelfCreatedGame(Game& game, const std::string& basePath);
 void LoadLevelFile(Game& game, const std::string& levelPath);
@@ -18,7 +16,6 @@ void ClearEnemies(Game& game);
 void ResetLevel(Game& game);
 void LoadPlayerGraphic(Game& game);
 void SpawnEnemies(Game& game);
-void AlignEnemy(Game& game, Enemy& enemy, const ObjectDefinition& definition);
 void FitAllFields(Game& game);
 
 }  // namespace vorantis

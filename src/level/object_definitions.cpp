@@ -1,7 +1,10 @@
 #include "level/object_definitions.h"
 
+#include <string_view>
+
 #include "core/datafile.h"
 #include "core/game.h"
+#include "core/key_table.h"
 #include "engine/engine.h"
 #include "engine/files.h"
 
@@ -21,68 +24,74 @@ std::string DefinitionPathOf(const std::string& graphicPath, const std::string& 
   return (position == std::string::npos ? graphicPath : graphicPath.substr(0, position)) + ".dll";
 }
 
-// Sets the record field of one definition key; unknown keys change nothing.
-void ApplyObjectDefinitionKey(ObjectDefinition& definition, const std::string& key,
-                              const std::string& value) {
-  if (key == "DGFXNAME") {
-    definition.name = value.empty() || value == "#" ? "NOPE" : value;
-  } else if (key == "DGFXTRANSPARENCY") {
-    definition.alpha = ParseInt(value);
-  } else if (key == "DDENSITY") {
-    definition.density = ParseInt(value);
-  } else if (key == "DFITTOMATRIX") {
-    definition.fitToMatrix = ParseFlag(value);
-  } else if (key == "DCOLLISION") {
-    definition.collision = ParseFlag(value);
-  } else if (key == "DHOTSPOT") {
-    definition.hotspot = value;
-  } else if (key == "DXMODE1") {
-    definition.blendSource = ParseInt(value);
-  } else if (key == "DXMODE2") {
-    definition.blendDest = ParseInt(value);
-  } else if (key == "DGFXSHOW") {
-    definition.show = ParseFlag(value);
-  } else if (key == "DCENTERFIELD") {
-    definition.centerField = ParseFlag(value);
-  } else if (key == "DKILLONCOLLISION") {
-    definition.killOnCollision = ParseFlag(value);
-  } else if (key == "DSCORE") {
-    definition.score = ParseInt(value);
-  } else if (key == "DCOUNTTOSCORE") {
-    definition.countToScore = ParseFlag(value);
-  } else if (key == "DUSECOUNTSOUND") {
-    definition.useCountSound = ParseFlag(value);
-  } else if (key == "DCOUNTSOUND") {
-    definition.countSound = value;
-  } else if (key == "DISPLAYER") {
-    definition.isPlayer = ParseFlag(value);
-  } else if (key == "DISENEMY") {
-    definition.isEnemy = ParseFlag(value);
-  } else if (key == "DRANDOMMOVE") {
-    definition.randomMove = ParseInt(value);
-  } else if (key == "DMOVEX") {
-    definition.moveX = ParseInt(value);
-  } else if (key == "DMOVEY") {
-    definition.moveY = ParseInt(value);
-  } else if (key == "DVELOX") {
-    definition.veloX = ParseInt(value);
-  } else if (key == "DVELOY") {
-    definition.veloY = ParseInt(value);
-  } else if (key == "DAILEVEL") {
-    definition.aiLevel = ParseFlag(value);
-  } else if (key == "DDMOVE") {
-    definition.dMove = ParseInt(value);
-  } else if (key == "DCHANGEDIRECTION") {
-    definition.changeDirection = ParseInt(value);
-  } else if (key == "DISGOODY") {
-    definition.isGoody = ParseFlag(value);
-  } else if (key == "DEXTRATIME") {
-    definition.extraTime = ParseInt(value);
-  } else if (key == "DROTATE") {
-    definition.rotate = ParseInt(value);
-  }
-  // DLIFETIME, DPOWERUP and unknown keys change nothing.
+// How the value line of one key is stored in the record.
+struct DefinitionKey {
+  std::string_view key;
+  void (*store)(ObjectDefinition& definition, const std::string& value);
+};
+
+// The references are typed: a row that names a field of another width does not compile.
+template <auto... Path>
+void StoreNumber(ObjectDefinition& definition, const std::string& value) {
+  std::int32_t& field = MemberAt<Path...>(definition);
+  field = ParseInt(value);
 }
+
+template <auto... Path>
+void StoreFlag(ObjectDefinition& definition, const std::string& value) {
+  std::int8_t& field = MemberAt<Path...>(definition);
+  field = ParseFlag(value);
+}
+
+template <auto... Path>
+void StoreText(ObjectDefinition& definition, const std::string& value) {
+  std::string& field = MemberAt<Path...>(definition);
+  field = value;
+}
+
+// "#" is the mark of an empty child slot, so no slot can name such a definition.
+void StoreName(ObjectDefinition& definition, const std::string& value) {
+  definition.name = value.empty() || value == "#" ? "NOPE" : value;
+}
+
+void Ignore(ObjectDefinition&, const std::string&) {}
+
+constexpr auto kTraits = &ObjectDefinition::traits;
+constexpr auto kMotion = &ObjectDefinition::motion;
+
+// Keys outside the table are skipped with their value.
+constexpr DefinitionKey kKeys[] = {
+    {"DGFXNAME", StoreName},
+    {"DGFXTRANSPARENCY", StoreNumber<kTraits, &ObjectTraits::alpha>},
+    {"DDENSITY", StoreNumber<&ObjectDefinition::density>},
+    {"DFITTOMATRIX", StoreFlag<&ObjectDefinition::fitToMatrix>},
+    {"DCOLLISION", StoreFlag<kTraits, &ObjectTraits::collision>},
+    {"DHOTSPOT", StoreText<&ObjectDefinition::hotspot>},
+    {"DXMODE1", StoreNumber<kTraits, &ObjectTraits::blendSource>},
+    {"DXMODE2", StoreNumber<kTraits, &ObjectTraits::blendDest>},
+    {"DGFXSHOW", StoreFlag<kTraits, &ObjectTraits::show>},
+    {"DCENTERFIELD", StoreFlag<&ObjectDefinition::centerField>},
+    {"DKILLONCOLLISION", StoreFlag<kTraits, &ObjectTraits::killOnCollision>},
+    {"DSCORE", StoreNumber<kTraits, &ObjectTraits::score>},
+    {"DCOUNTTOSCORE", StoreFlag<kTraits, &ObjectTraits::countToScore>},
+    {"DUSECOUNTSOUND", StoreFlag<kTraits, &ObjectTraits::useCountSound>},
+    {"DCOUNTSOUND", StoreText<kTraits, &ObjectTraits::countSound>},
+    {"DISPLAYER", StoreFlag<kTraits, &ObjectTraits::isPlayer>},
+    {"DISENEMY", StoreFlag<&ObjectDefinition::isEnemy>},
+    {"DRANDOMMOVE", StoreNumber<kMotion, &EnemyMotion::randomMove>},
+    {"DMOVEX", StoreNumber<kMotion, &EnemyMotion::moveX>},
+    {"DMOVEY", StoreNumber<kMotion, &EnemyMotion::moveY>},
+    {"DVELOX", StoreNumber<kMotion, &EnemyMotion::veloX>},
+    {"DVELOY", StoreNumber<kMotion, &EnemyMotion::veloY>},
+    {"DAILEVEL", StoreFlag<kMotion, &EnemyMotion::aiLevel>},
+    {"DDMOVE", StoreNumber<kMotion, &EnemyMotion::dMove>},
+    {"DCHANGEDIRECTION", StoreNumber<kMotion, &EnemyMotion::changeDirection>},
+    {"DISGOODY", StoreFlag<kTraits, &ObjectTraits::isGoody>},
+    {"DEXTRATIME", StoreNumber<kTraits, &ObjectTraits::extraTime>},
+    {"DROTATE", StoreNumber<kMotion, &EnemyMotion::rotate>},
+    {"DLIFETIME", Ignore},  // known, but changes nothing
+    {"DPOWERUP", Ignore},
+};
 
 }  // namespace
 
@@ -102,8 +111,9 @@ void LoadObjectDefinitions(Game& game) {
     definition.fileName = FileNamePart(definition.path);
     definition.sprite = screen.LoadImageSprite(-1, definition.path, kModeTexture);
     if (std::optional<LineReader> reader = LineReader::Open(DefinitionPathOf(definition.path, ending))) {
-      for (const KeyValue& pair : ReadPairs(*reader))
-        ApplyObjectDefinitionKey(definition, pair.key, pair.value);
+      for (const KeyValue& pair : ReadPairs(*reader)) {
+        if (const DefinitionKey* row = FindKeyRow(kKeys, pair.key)) row->store(definition, pair.value);
+      }
     }
     game.objectDefinitions.push_back(std::move(definition));
   }

@@ -1,9 +1,12 @@
 #include "level/tiles.h"
 
 #include <cmath>
+#include <string_view>
+#include <type_traits>
 
 #include "core/datafile.h"
 #include "core/game.h"
+#include "core/key_table.h"
 #include "core/nearest_int.h"
 #include "engine/engine.h"
 #include "level/hotspot.h"
@@ -28,82 +31,111 @@ bool IsEmptySlotName(Text name) {
   return text.size() == 1 && text[0] == '#';
 }
 
-// The key lines that change a field, converted once; other keys are dropped here.
+// How the value line of one key is converted once, and how the converted line changes
+// a field each time the definition is applied.
+struct TileDefinitionKey {
+  std::string_view key;
+  // false drops the line: it would change nothing.
+  bool (*read)(TextPool& texts, const std::string& value, TileDefinitionLine& line);
+  void (*apply)(MatrixField& field, const TileDefinitionLine& line);
+};
+
+bool ReadNumber(TextPool&, const std::string& value, TileDefinitionLine& line) {
+  line.number = ParseInt(value);
+  return true;
+}
+
+bool ReadFlag(TextPool&, const std::string& value, TileDefinitionLine& line) {
+  line.number = ParseFlag(value);
+  return true;
+}
+
+bool ReadText(TextPool& texts, const std::string& value, TileDefinitionLine& line) {
+  line.text = texts.Intern(value);
+  return true;
+}
+
+bool ReadGraphicName(TextPool& texts, const std::string& value, TileDefinitionLine& line) {
+  line.text = texts.Intern(value.empty() ? std::string_view("dummy.png") : std::string_view(value));
+  return true;
+}
+
+// An unknown word leaves the heading alone.
+bool ReadHeadingWord(TextPool&, const std::string& value, TileDefinitionLine& line) {
+  line.number = HeadingOfWord(value);
+  return line.number != 0;
+}
+
+template <auto Member>
+void ApplyNumber(MatrixField& field, const TileDefinitionLine& line) {
+  using Field = std::remove_reference_t<decltype(field.*Member)>;
+  field.*Member = static_cast<Field>(line.number);
+}
+
+void ApplyGraphicName(MatrixField& field, const TileDefinitionLine& line) {
+  field.gfxName = line.text;
+}
+
+template <int Slot>
+void ApplyChild(MatrixField& field, const TileDefinitionLine& line) {
+  field.childNames[Slot] = line.text;
+  field.childIds[Slot] = -1;
+  if (!IsEmptySlotName(line.text)) field.highestChildSlot = static_cast<std::int8_t>(Slot);
+}
+
+void ApplyTransparency(MatrixField& field, const TileDefinitionLine& line) {
+  field.transparency = line.number;
+  // Wraps as 32-bit arithmetic would for values far outside 0..255.
+  field.opacity = static_cast<std::int32_t>(255u - static_cast<std::uint32_t>(line.number));
+}
+
+// Keys outside the table (INTERNALNAME among them) are skipped with their value.
+constexpr TileDefinitionKey kKeys[] = {
+    {"GFXNAME", ReadGraphicName, ApplyGraphicName},
+    {"CHILD1", ReadText, ApplyChild<0>},
+    {"CHILD2", ReadText, ApplyChild<1>},
+    {"CHILD3", ReadText, ApplyChild<2>},
+    {"CHILD4", ReadText, ApplyChild<3>},
+    {"CHILD5", ReadText, ApplyChild<4>},
+    {"CHILD6", ReadText, ApplyChild<5>},
+    {"CHILD7", ReadText, ApplyChild<6>},
+    {"CHILD8", ReadText, ApplyChild<7>},
+    {"VALUE1", ReadNumber, ApplyNumber<&MatrixField::value1>},
+    {"RANDOMSEED", ReadNumber, ApplyNumber<&MatrixField::randomSeed>},
+    {"USECOLLISION", ReadFlag, ApplyNumber<&MatrixField::useCollision>},
+    {"TRANSPARENCY", ReadNumber, ApplyTransparency},
+    {"USEENEMY", ReadFlag, ApplyNumber<&MatrixField::useEnemy>},
+    {"USEDIRECTION", ReadHeadingWord, ApplyNumber<&MatrixField::heading>},
+};
+
 std::shared_ptr<const TileDefinition> ParseTileDefinition(Game& game, const std::string& path) {
   std::optional<LineReader> reader = LineReader::Open(path);
   if (!reader) return nullptr;
   auto definition = std::make_shared<TileDefinition>();
   for (const KeyValue& pair : ReadPairs(*reader)) {
+    const TileDefinitionKey* row = FindKeyRow(kKeys, pair.key);
+    if (row == nullptr) continue;
     TileDefinitionLine line;
-    const std::string& key = pair.key;
-    if (key == "GFXNAME") {
-      line.key = TileKey::kGfxName;
-      line.text = game.texts.Intern(pair.value.empty() ? std::string("dummy.png") : pair.value);
-    } else if (key.size() == 6 && key.compare(0, 5, "CHILD") == 0 && key[5] >= '1' && key[5] <= '8') {
-      line.key = TileKey::kChild;
-      line.slot = static_cast<std::int8_t>(key[5] - '1');
-      line.text = game.texts.Intern(pair.value);
-    } else if (key == "VALUE1") {
-      line.key = TileKey::kValue1;
-      line.number = ParseInt(pair.value);
-    } else if (key == "RANDOMSEED") {
-      line.key = TileKey::kRandomSeed;
-      line.number = ParseInt(pair.value);
-    } else if (key == "USECOLLISION") {
-      line.key = TileKey::kUseCollision;
-      line.number = ParseFlag(pair.value);
-    } else if (key == "TRANSPARENCY") {
-      line.key = TileKey::kTransparency;
-      line.number = ParseInt(pair.value);
-    } else if (key == "USEENEMY") {
-      line.key = TileKey::kUseEnemy;
-      line.number = ParseFlag(pair.value);
-    } else if (key == "USEDIRECTION") {
-      line.key = TileKey::kUseDirection;
-      line.number = HeadingOfWord(pair.value);
-      if (line.number == 0) continue;  // an unknown word leaves the heading alone
-    } else {
-      continue;
-    }
-    definition->lines.push_back(line);
+    line.apply = row->apply;
+    if (row->read(game.texts, pair.value, line)) definition->lines.push_back(line);
   }
+  return definition;
+}
+
+// Reads a tile definition file (once per path while the cache is on); nullptr when
+// it cannot be opened.
+std::shared_ptr<const TileDefinition> ReadTileDefinition(Game& game, const std::string& path) {
+  if (!game.level.cacheTileDefinitions) return ParseTileDefinition(game, path);
+  auto found = game.level.tileDefinitions.find(path);
+  if (found != game.level.tileDefinitions.end()) return found->second;
+  auto definition = ParseTileDefinition(game, path);
+  game.level.tileDefinitions.emplace(path, definition);
   return definition;
 }
 
 void ApplyTileDefinition(Game& game, MatrixField& field, const TileDefinition& definition) {
   field.highestChildSlot = 0;
-  for (const TileDefinitionLine& line : definition.lines) {
-    switch (line.key) {
-      case TileKey::kGfxName:
-        field.gfxName = line.text;
-        break;
-      case TileKey::kChild:
-        field.childNames[line.slot] = line.text;
-        field.childIds[line.slot] = -1;
-        if (!IsEmptySlotName(line.text)) field.highestChildSlot = line.slot;
-        break;
-      case TileKey::kValue1:
-        field.value1 = line.number;
-        break;
-      case TileKey::kRandomSeed:
-        field.randomSeed = line.number;
-        break;
-      case TileKey::kUseCollision:
-        field.useCollision = static_cast<std::int8_t>(line.number);
-        break;
-      case TileKey::kTransparency:
-        field.transparency = line.number;
-        // Wraps as 32-bit arithmetic would for values far outside 0..255.
-        field.opacity = static_cast<std::int32_t>(255u - static_cast<std::uint32_t>(line.number));
-        break;
-      case TileKey::kUseEnemy:
-        field.useEnemy = static_cast<std::int8_t>(line.number);
-        break;
-      case TileKey::kUseDirection:
-        field.heading = static_cast<std::int8_t>(line.number);
-        break;
-    }
-  }
+  for (const TileDefinitionLine& line : definition.lines) line.apply(field, line);
   if (Str(field.gfxName).empty()) field.gfxName = game.texts.Intern("dummy.png");
   field.objectCollision = -1;
 }
@@ -116,15 +148,6 @@ std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
   path.reserve(s.RGBCODEPATH.size() + s.APPSTART.size() + 1 + tileCode.size());
   path.append(s.RGBCODEPATH).append(s.APPSTART).append(1, '\\').append(tileCode);
   return path;
-}
-
-std::shared_ptr<const TileDefinition> ReadTileDefinition(Game& game, const std::string& path) {
-  if (!game.level.cacheTileDefinitions) return ParseTileDefinition(game, path);
-  auto found = game.level.tileDefinitions.find(path);
-  if (found != game.level.tileDefinitions.end()) return found->second;
-  auto definition = ParseTileDefinition(game, path);
-  game.level.tileDefinitions.emplace(path, definition);
-  return definition;
 }
 
 void LoadTileDefinition(Game& game, int column, int row, const std::string& path) {
@@ -184,25 +207,13 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       object.height = static_cast<float>(screen.SpritePixelHeight(definition.sprite)) * game.objectScale;
       screen.ScaleSprite3D(object.sprite3D, static_cast<float>(NearestInt(object.width)),
                            static_cast<float>(NearestInt(object.height)));
-      object.alpha = definition.alpha;
-      object.blendSource = definition.blendSource;
-      object.blendDest = definition.blendDest;
-      object.show = definition.show;
-      object.collision = definition.collision;
-      object.killOnCollision = definition.killOnCollision;
-      object.score = definition.score;
-      object.countToScore = definition.countToScore;
-      object.countSound = definition.countSound;
-      object.useCountSound = definition.useCountSound;
-      object.isPlayer = definition.isPlayer;
-      object.isGoody = definition.isGoody;
-      object.extraTime = definition.extraTime;
+      object.traits = definition.traits;
       AlignFieldObject(game, object, definition);
       // Objects are only ever appended, so a slot's id names its object for the whole level.
       field->childIds[slot] = static_cast<std::int32_t>(game.fieldObjects.size());
       field->lastSpawnedSlot = slot;
       game.fieldObjects.push_back(std::move(object));
-      if (definition.isGoody == 1) ++game.play.tilesLeft;
+      if (definition.traits.isGoody == 1) ++game.play.tilesLeft;
     }
   }
 }

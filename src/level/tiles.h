@@ -2,7 +2,6 @@
 // objects that a field's child slots spawn.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/text_pool.h"
@@ -12,7 +11,6 @@ namespace vorantis {
 struct Game;
 struct ObjectDefinition;
 struct FieldObject;
-struct TileDefinition;
 
 // Sets the field's tile code and everything that follows from its definition:
 // definition, graphic, then the field's objects. Fields outside the grid are left alone.
@@ -21,10 +19,6 @@ void PlaceTile(Game& game, int column, int row, Text tileCode);
 
 // Where the definition of a tile code lies.
 std::string TileDefinitionPath(const Game& game, const std::string& tileCode);
-
-// Reads a tile definition file (once per path while the cache is on); nullptr when
-// it cannot be opened.
-std::shared_ptr<const TileDefinition> ReadTileDefinition(Game& game, const std::string& path);
 
 // Applies the definition file at path to the field; a missing file changes nothing.
 void LoadTileDefinition(Game& game, int column, int row, const std::string& path);

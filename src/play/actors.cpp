@@ -35,24 +35,25 @@ void DrawObjectsOfField(Game& game, MatrixField& field, int i, int j) {
     }
     const FieldObject* object = SlotObject(game, field, slot);
     if (!object) continue;
-    if (object->sprite3D != 0 && object->show == 1 && object->isPlayer == 0) {
-      if (object->blendSource > 0 || object->blendDest > 0) {
-        screen.SetSprite3DBlend(object->blendSource, object->blendDest);
+    const ObjectTraits& traits = object->traits;
+    if (object->sprite3D != 0 && traits.show == 1 && traits.isPlayer == 0) {
+      if (traits.blendSource > 0 || traits.blendDest > 0) {
+        screen.SetSprite3DBlend(traits.blendSource, traits.blendDest);
       } else {
         screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
       }
       screen.DrawSprite3D(object->sprite3D, NearestInt(static_cast<float>(i) * tile + object->offsetX),
-                          NearestInt(static_cast<float>(j) * tile + object->offsetY), object->alpha);
+                          NearestInt(static_cast<float>(j) * tile + object->offsetY), traits.alpha);
     }
-    if (object->collision != 0) field.objectCollision = 1;
+    if (traits.collision != 0) field.objectCollision = 1;
   }
 }
 
 void PlayCountSound(Game& game, std::int32_t position) {
   if (game.soundEffects.empty()) return;
   if (position < 0 || static_cast<std::size_t>(position) >= game.fieldObjects.size()) return;
-  const FieldObject& object = game.fieldObjects[static_cast<std::size_t>(position)];
-  if (object.useCountSound != 0) PlaySoundByName(game, object.countSound);
+  const ObjectTraits& traits = game.fieldObjects[static_cast<std::size_t>(position)].traits;
+  if (traits.useCountSound != 0) PlaySoundByName(game, traits.countSound);
 }
 
 void TakeFieldObject(Game& game, int column, int row, int slot) {
@@ -76,15 +77,16 @@ void CollectFieldObject(Game& game, int column, int row, int slot) {
   const FieldObject* object = SlotObject(game, *field, slot);
   if (!object) return;
   PlayCountSound(game, id);
-  if (object->killOnCollision != 0) {
+  const ObjectTraits& traits = object->traits;
+  if (traits.killOnCollision != 0) {
     TakeFieldObject(game, column, row, slot);
-    if (object->countToScore == 0) {
-      AddSaturating(game.play.totalScore, object->score);
+    if (traits.countToScore == 0) {
+      AddSaturating(game.play.totalScore, traits.score);
     } else {
-      AddSaturating(game.play.countTarget, object->score);
+      AddSaturating(game.play.countTarget, traits.score);
     }
   }
-  AddSaturating(game.play.timeLeft, object->extraTime);
+  AddSaturating(game.play.timeLeft, traits.extraTime);
 }
 
 void CollectFieldObjects(Game& game, int column, int row) {
@@ -92,7 +94,7 @@ void CollectFieldObjects(Game& game, int column, int row) {
   if (!field || field->objectCollision == 0) return;
   for (int slot = 0; slot <= LastSlot(*field); ++slot) {
     const FieldObject* object = SlotObject(game, *field, slot);
-    if (object && object->collision != 0) CollectFieldObject(game, column, row, slot);
+    if (object && object->traits.collision != 0) CollectFieldObject(game, column, row, slot);
   }
 }
 

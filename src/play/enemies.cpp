@@ -42,22 +42,22 @@ std::int32_t Stepped(const Game& game, std::int32_t position, std::int8_t direct
 
 // direction is +1 or -1.
 void StepEnemyX(Game& game, Enemy& enemy, std::int8_t direction) {
-  if (enemy.veloX == 0) return;
-  enemy.x = Stepped(game, enemy.x, direction, enemy.veloX);
+  if (enemy.motion.veloX == 0) return;
+  enemy.x = Stepped(game, enemy.x, direction, enemy.motion.veloX);
   PaintEnemyField(game, enemy.x, enemy.y);
   PlaySoundByName(game, game.settings.DEFTILESOUND);
 }
 
 void StepEnemyY(Game& game, Enemy& enemy, std::int8_t direction) {
-  if (enemy.veloY == 0) return;
-  enemy.y = Stepped(game, enemy.y, direction, enemy.veloY);
+  if (enemy.motion.veloY == 0) return;
+  enemy.y = Stepped(game, enemy.y, direction, enemy.motion.veloY);
   PaintEnemyField(game, enemy.x, enemy.y);
   PlaySoundByName(game, game.settings.DEFTILESOUND);
 }
 
 void KeepHeading(Game& game, Enemy& enemy) {
   const EnemyField at = NearestField(game, enemy);
-  if (!Chance(game, enemy.randomMove)) return;
+  if (!Chance(game, enemy.motion.randomMove)) return;
   switch (enemy.heading) {
     case heading::kRight:
       if (FieldIsFree(game, at.column + 1, at.row)) StepEnemyX(game, enemy, 1);
@@ -77,29 +77,29 @@ void KeepHeading(Game& game, Enemy& enemy) {
 }
 
 void WanderEnemy(Game& game, Enemy& enemy) {
-  if (!Chance(game, enemy.changeDirection)) {
+  if (!Chance(game, enemy.motion.changeDirection)) {
     KeepHeading(game, enemy);
     return;
   }
   const EnemyField at = NearestField(game, enemy);
-  if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column + 1, at.row)) {
+  if (Chance(game, enemy.motion.randomMove) && FieldIsFree(game, at.column + 1, at.row)) {
     StepEnemyX(game, enemy, 1);
     enemy.heading = heading::kRight;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column - 1, at.row)) {
+  } else if (Chance(game, enemy.motion.randomMove) && FieldIsFree(game, at.column - 1, at.row)) {
     StepEnemyX(game, enemy, -1);
     enemy.heading = heading::kLeft;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row + 1)) {
+  } else if (Chance(game, enemy.motion.randomMove) && FieldIsFree(game, at.column, at.row + 1)) {
     StepEnemyY(game, enemy, 1);
     enemy.heading = heading::kDown;
-  } else if (Chance(game, enemy.randomMove) && FieldIsFree(game, at.column, at.row - 1)) {
+  } else if (Chance(game, enemy.motion.randomMove) && FieldIsFree(game, at.column, at.row - 1)) {
     StepEnemyY(game, enemy, -1);
     enemy.heading = heading::kUp;
   }
 }
 
 void ThinkEnemy(Game& game, Enemy& enemy, std::int8_t aiLevel) {
-  if (enemy.dMove <= -1) return;
-  if (!Chance(game, enemy.dMove)) return;
+  if (enemy.motion.dMove <= -1) return;
+  if (!Chance(game, enemy.motion.dMove)) return;
   if (StandsStill(aiLevel)) return;
   WanderEnemy(game, enemy);
 }
@@ -111,15 +111,15 @@ void MoveEnemies(Game& game) {
   const float viewX = game.play.originColumn * game.tileSize();
   const float viewY = game.play.originRow * game.tileSize();
   for (Enemy& enemy : game.enemies) {
-    if (enemy.rotate != 0) screen.TurnSprite3D(enemy.sprite3D, enemy.rotate, 1);
-    ThinkEnemy(game, enemy, enemy.aiLevel);
-    if (enemy.blendSource > 0 || enemy.blendDest > 0) {
-      screen.SetSprite3DBlend(enemy.blendSource, enemy.blendDest);
+    if (enemy.motion.rotate != 0) screen.TurnSprite3D(enemy.sprite3D, enemy.motion.rotate, 1);
+    ThinkEnemy(game, enemy, enemy.motion.aiLevel);
+    if (enemy.traits.blendSource > 0 || enemy.traits.blendDest > 0) {
+      screen.SetSprite3DBlend(enemy.traits.blendSource, enemy.traits.blendDest);
     } else {
       screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
     }
     screen.DrawSprite3D(enemy.sprite3D, NearestInt(static_cast<float>(enemy.x) + enemy.offsetX - viewX),
-                        NearestInt(static_cast<float>(enemy.y) + enemy.offsetY - viewY), enemy.alpha);
+                        NearestInt(static_cast<float>(enemy.y) + enemy.offsetY - viewY), enemy.traits.alpha);
     screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
   }
 }

@@ -109,7 +109,8 @@ TEST_F(DefaultData, TileDefinitionsAreCompleteAndBehaveAsTheirKind) {
   for (const ObjectDefinition& object : data.game.objectDefinitions) {
     EXPECT_NE(object.name, "") << object.fileName << " has no definition";
     objectNames.insert(object.name);
-    EXPECT_TRUE(!object.useCountSound || HasFile(s.SOUNDFXPATH, object.countSound)) << object.fileName;
+    EXPECT_TRUE(!object.traits.useCountSound || HasFile(s.SOUNDFXPATH, object.traits.countSound))
+        << object.fileName;
   }
   bool enemiesMayStart = false;
   for (const std::string code :
@@ -140,21 +141,23 @@ TEST_F(DefaultData, ObjectsCoverEveryKindOfPickupAndEnemy) {
   for (const ObjectDefinition& d : data.game.objectDefinitions) {
     if (d.isEnemy) {
       EXPECT_EQ(d.name, "NOPE") << d.fileName << ": an enemy must never spawn as a field object";
-      if (d.aiLevel >= 2 && d.aiLevel <= 4)
-        spinners += d.rotate != 0;
+      const EnemyMotion& motion = d.motion;
+      if (motion.aiLevel >= 2 && motion.aiLevel <= 4)
+        spinners += motion.rotate != 0;
       else
-        wanderers += d.dMove >= 0 && d.veloX > 0 && d.veloY > 0;
+        wanderers += motion.dMove >= 0 && motion.veloX > 0 && motion.veloY > 0;
       continue;
     }
     EXPECT_EQ(d.fitToMatrix, 1) << d.fileName << " would not fit a field at every resolution";
-    if (d.collision == 0)
+    const ObjectTraits& traits = d.traits;
+    if (traits.collision == 0)
       ++scenery;
     else if (d.name == "BOMB")
-      bombs += d.killOnCollision;
-    else if (d.extraTime > 0)
-      extraTime += d.killOnCollision;  // once, not on every frame stood on
-    else if (d.score > 0)
-      (d.countToScore ? counted : immediate) += 1;
+      bombs += traits.killOnCollision;
+    else if (traits.extraTime > 0)
+      extraTime += traits.killOnCollision;  // once, not on every frame stood on
+    else if (traits.score > 0)
+      (traits.countToScore ? counted : immediate) += 1;
   }
   for (int kind : {immediate, counted, extraTime, bombs, scenery, wanderers, spinners}) EXPECT_GT(kind, 0);
 }

@@ -89,7 +89,7 @@ TEST_F(TilesTest, ObjectDefinitionFileBesideTheGraphicFillsTheRecord) {
   EXPECT_EQ(std::tie(defs[1].name, defs[1].isEnemy), std::tuple("NOPE", 1));
   EXPECT_EQ(defs[3].name, "NOPE");
   const ObjectDefinition& coin = defs[2];  // the collision keeps its low 8 bits, signed
-  EXPECT_EQ(std::tie(coin.collision, coin.hotspot, coin.score), std::tuple(44, "RIGHT", 15));
+  EXPECT_EQ(std::tie(coin.traits.collision, coin.hotspot, coin.traits.score), std::tuple(44, "RIGHT", 15));
 
   // "NOPE" never spawns on a field; the record without a file matches every unnamed slot.
   world.Tile("NOPE", {"CHILD1", "NOPE"});
@@ -161,7 +161,34 @@ TEST_F(TilesTest, TwoDefinitionsWithOneNameBothSpawnAndEarlierObjectsKeepTheirPl
   Place("G");
   EXPECT_EQ(game.fieldObjects.size(), 4u);
   EXPECT_EQ(world.Field(3, 4).childIds[0], 3);
-  EXPECT_EQ(game.fieldObjects[1].score, 6);
+  EXPECT_EQ(game.fieldObjects[1].traits.score, 6);
+}
+
+// Every key its own value, so that a key stored into another key's field shows.
+TEST_F(TilesTest, EachObjectDefinitionKeyFillsItsOwnField) {
+  world.Object("all", {"DGFXNAME",         "all", "DGFXTRANSPARENCY", "1",  "DDENSITY",    "2",
+                       "DFITTOMATRIX",     "3",   "DCOLLISION",       "4",  "DHOTSPOT",    "CENTER",
+                       "DXMODE1",          "5",   "DXMODE2",          "6",  "DGFXSHOW",    "7",
+                       "DCENTERFIELD",     "8",   "DKILLONCOLLISION", "9",  "DSCORE",      "10",
+                       "DCOUNTTOSCORE",    "11",  "DUSECOUNTSOUND",   "12", "DCOUNTSOUND", "ding.ogg",
+                       "DISPLAYER",        "13",  "DISENEMY",         "14", "DRANDOMMOVE", "15",
+                       "DMOVEX",           "16",  "DMOVEY",           "17", "DVELOX",      "18",
+                       "DVELOY",           "19",  "DAILEVEL",         "20", "DDMOVE",      "21",
+                       "DCHANGEDIRECTION", "22",  "DISGOODY",         "23", "DEXTRATIME",  "24",
+                       "DROTATE",          "25",  "DLIFETIME",        "26", "DPOWERUP",    "27"});
+  LoadObjectDefinitions(game);
+  ASSERT_EQ(game.objectDefinitions.size(), 1u);
+  const ObjectDefinition& d = game.objectDefinitions[0];
+  EXPECT_EQ(std::tie(d.name, d.density, d.fitToMatrix, d.hotspot, d.centerField, d.isEnemy),
+            std::tuple("all", 2, 3, "CENTER", 8, 14));
+  const ObjectTraits& t = d.traits;
+  EXPECT_EQ(std::tie(t.alpha, t.collision, t.blendSource, t.blendDest, t.show, t.killOnCollision, t.score,
+                     t.countToScore, t.useCountSound, t.countSound, t.isPlayer, t.isGoody, t.extraTime),
+            std::tuple(1, 4, 5, 6, 7, 9, 10, 11, 12, "ding.ogg", 13, 23, 24));
+  const EnemyMotion& m = d.motion;
+  EXPECT_EQ(std::tie(m.randomMove, m.moveX, m.moveY, m.veloX, m.veloY, m.aiLevel, m.dMove, m.changeDirection,
+                     m.rotate),
+            std::tuple(15, 16, 17, 18, 19, 20, 21, 22, 25));
 }
 
 TEST_F(TilesTest, ObjectsTakeTheirSizeAndOffsets) {

@@ -32,8 +32,8 @@ class FieldTest : public PlayTest {
     field.childNames[static_cast<std::size_t>(slot)] = game.texts.Intern(name);
     field.lastSpawnedSlot = std::max<int>(field.lastSpawnedSlot, slot);
     FieldObject& object = game.fieldObjects.emplace_back();
-    object.collision = object.killOnCollision = 1;
-    object.score = score;
+    object.traits.collision = object.traits.killOnCollision = 1;
+    object.traits.score = score;
     return object;
   }
   // An object pass and a player step per frame with the cursor on field (column, row).
@@ -47,7 +47,7 @@ class FieldTest : public PlayTest {
   }
   Enemy& AddEnemy(int column, int row) {
     return game.enemies.emplace_back(
-        Enemy{.x = column * 32, .y = row * 32, .alpha = 255, .veloX = 1, .veloY = 1});
+        Enemy{.x = column * 32, .y = row * 32, .traits = {.alpha = 255}, .motion = {.veloX = 1, .veloY = 1}});
   }
   void SetSquare(int column, int row, const std::string& code) {
     for (auto [c, r] : {std::pair{0, 0}, {1, 0}, {0, 1}, {1, 1}}) SetField(column + c, row + r, code);
@@ -60,10 +60,10 @@ TEST_F(FieldTest, PickupsAreTakenOnceUnlessABombFindsTheStockFullOrTheyAreNotKil
   Put(2, 2, 0, 0, "BOMB");  // taken while the stock has room
   Put(3, 2, 0, 5, "BOMB");  // three carried: stays and scores on every frame
   FieldObject& clock = Put(4, 2, 0, 0);
-  clock.killOnCollision = 0;
-  clock.extraTime = 2;
-  clock.useCountSound = 1;
-  clock.countSound = "count.ogg";
+  clock.traits.killOnCollision = 0;
+  clock.traits.extraTime = 2;
+  clock.traits.useCountSound = 1;
+  clock.traits.countSound = "count.ogg";
   Put(5, 4, 0, 1);  // collected before the player colours its field
   for (int c = 1; c <= 4; ++c) StandOn(c, 2, 3);
   StandOn(5, 4);
@@ -79,7 +79,7 @@ TEST_F(FieldTest, CountToScorePickupsRaiseOnlyTheTarget) {
   game.play.totalScore = 100;
   std::vector<int> targets;
   for (int c = 1; c <= 3; ++c) {
-    Put(c, 2, 0, 50).countToScore = 1;
+    Put(c, 2, 0, 50).traits.countToScore = 1;
     StandOn(c, 2);
     targets.push_back(game.play.countTarget);
   }
@@ -88,12 +88,12 @@ TEST_F(FieldTest, CountToScorePickupsRaiseOnlyTheTarget) {
 }
 
 TEST_F(FieldTest, PlayerObjectsAreNotDrawnAndFieldsWithoutGraphicNeitherShowNorGiveTheirObjects) {
-  Put(2, 2, 0, 7).isPlayer = 1;
+  Put(2, 2, 0, 7).traits.isPlayer = 1;
   Put(3, 2, 0, 10);
   game.matrix.At(3, 2).sprite3D = 0;
-  Put(4, 2, 0, 0).collision = 0;  // shown on each pass, never taken
+  Put(4, 2, 0, 0).traits.collision = 0;  // shown on each pass, never taken
   for (FieldObject& object : game.fieldObjects) {
-    object.show = 1;
+    object.traits.show = 1;
     object.sprite3D = MakeQuad(8, 8);
   }
   tg.recorder()->ClearLog();
@@ -119,8 +119,8 @@ TEST_F(FieldTest, RestlessEnemyRunsRightThenShufflesInFrontOfTheWall) {
 
 TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGrid) {
   Enemy& enemy = AddEnemy(3, 3);
-  enemy.aiLevel = 3;
-  enemy.rotate = 5;
+  enemy.motion.aiLevel = 3;
+  enemy.motion.rotate = 5;
   enemy.sprite3D = MakeQuad(16, 16);
   game.play.originColumn = 1;
   tg.recorder()->ClearLog();
@@ -132,7 +132,8 @@ TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGr
   EXPECT_GT(quads[0].corners[0].x, 32.0f);  // drawn relative to the view, turned about its centre
   EXPECT_LT(quads[0].corners[0].x, 96.0f);
 
-  game.enemies = {Enemy{.x = 9 * 32, .y = 9 * 32, .alpha = 255, .veloX = 1, .veloY = 1, .dMove = 0}};
+  game.enemies = {Enemy{
+      .x = 9 * 32, .y = 9 * 32, .traits = {.alpha = 255}, .motion = {.veloX = 1, .veloY = 1, .dMove = 0}}};
   for (int frame = 0; frame < 4; ++frame) MoveEnemies(game);
   EXPECT_LE(game.enemies[0].x, 9 * 32);
   EXPECT_LE(game.enemies[0].y, 9 * 32);

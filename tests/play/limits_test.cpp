@@ -58,7 +58,7 @@ class LimitsTest : public PlayTest {
     field.childNames[0] = game.texts.Intern("GOODY");
     field.lastSpawnedSlot = 0;
     FieldObject& object = game.fieldObjects.emplace_back();
-    object.collision = 1;
+    object.traits.collision = 1;
     return object;
   }
   void StandOn(int column, int row, int frames) {
@@ -77,15 +77,15 @@ class LimitsTest : public PlayTest {
 TEST_F(LimitsTest, PickupsSaturateScoreCountTargetAndTime) {
   for (int column : {1, 2}) {
     FieldObject& coin = Put(column, 1);
-    coin.killOnCollision = 1;
-    coin.score = kHighest;
+    coin.traits.killOnCollision = 1;
+    coin.traits.score = kHighest;
     FieldObject& gem = Put(column, 3);
-    gem.killOnCollision = 1;
-    gem.countToScore = 1;
-    gem.score = kHighest;
+    gem.traits.killOnCollision = 1;
+    gem.traits.countToScore = 1;
+    gem.traits.score = kHighest;
   }
   FieldObject& clock = Put(5, 5);
-  clock.extraTime = kHighest;
+  clock.traits.extraTime = kHighest;
   game.play.timeLeft = 30;
   for (int column : {1, 2}) StandOn(column, 1, 1);
   for (int column : {1, 2}) StandOn(column, 3, 1);
@@ -99,7 +99,7 @@ TEST_F(LimitsTest, PickupsSaturateScoreCountTargetAndTime) {
   EXPECT_EQ(game.play.gameState, kGameRunning);
 
   // The other way: time taken away stops at the bottom, and the countdown then ends the game.
-  clock.extraTime = kLowest;
+  clock.traits.extraTime = kLowest;
   StandOn(5, 5, 3);
   EXPECT_EQ(game.play.timeLeft, kLowest);
   StepTimer(game, -1);
@@ -132,8 +132,8 @@ TEST_F(LimitsTest, WithTheRefreshAtTheTopOfItsRangeTheFrameCountStopsAndTheTimeN
 // the player's field is no field, so it is neither coloured nor does it collect.
 TEST_F(LimitsTest, TileSizesThatShowNoFieldLeaveThePlayfieldEmpty) {
   FieldObject& coin = Put(0, 0);
-  coin.killOnCollision = 1;
-  coin.score = 5;
+  coin.traits.killOnCollision = 1;
+  coin.traits.score = 5;
   game.matrix.At(0, 0).tileCode = game.texts.Intern("LAB_FLOOR");
   const float infinity = std::numeric_limits<float>::infinity();
   for (float size : {1e-7f, 0.01f, infinity, std::numeric_limits<float>::quiet_NaN()}) {
