@@ -106,10 +106,8 @@ class GlRenderer : public Renderer {
       if (program) glDeleteProgram(program);
     for (const SpareGrab& spare : spareGrabs_) glDeleteTextures(1, &spare.name);
     for (GLuint page : atlasPages_) glDeleteTextures(1, &page);
-    if (presentProgram_) glDeleteProgram(presentProgram_);
     if (buffer_) glDeleteBuffers(1, &buffer_);
     if (quadArray_) glDeleteVertexArrays(1, &quadArray_);
-    if (emptyArray_) glDeleteVertexArrays(1, &emptyArray_);
     if (framebuffer_) glDeleteFramebuffers(1, &framebuffer_);
     if (backBuffer_) glDeleteTextures(1, &backBuffer_);
   }
@@ -124,8 +122,6 @@ class GlRenderer : public Renderer {
            bits & kKeyedBit ? gl_shaders::kKeyed : "", gl_shaders::kQuadFragment});
       if (!programs_[bits]) return false;
     }
-    presentProgram_ = CompileProgram({gl_shaders::kPresentVertex}, {gl_shaders::kPresentFragment});
-    if (!presentProgram_) return false;
 
     // No alpha in the back buffer: blending reads the destination alpha as opaque.
     glGenTextures(1, &backBuffer_);
@@ -141,7 +137,6 @@ class GlRenderer : public Renderer {
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, backBuffer_, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
 
-    glGenVertexArrays(1, &emptyArray_);
     glGenVertexArrays(1, &quadArray_);
     glGenBuffers(1, &buffer_);
     glBindVertexArray(quadArray_);
@@ -169,8 +164,6 @@ class GlRenderer : public Renderer {
       grabKeptLocation_[bits] = glGetUniformLocation(program, "grabKept");
       grabSizeLocation_[bits] = glGetUniformLocation(program, "grabSize");
     }
-    glUseProgram(presentProgram_);
-    glUniform1i(glGetUniformLocation(presentProgram_, "backBuffer"), 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glUseProgram(0);
@@ -361,13 +354,15 @@ class GlRenderer : public Renderer {
       glClearColor(0, 0, 0, 1);
       glClear(GL_COLOR_BUFFER_BIT);
     }
-    glViewport((drawableWidth - shownWidth) / 2, (drawableHeight - shownHeight) / 2, shownWidth, shownHeight);
-    glDisable(GL_BLEND);
-    glUseProgram(presentProgram_);
-    glBindVertexArray(emptyArray_);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, backBuffer_);
-    glDrawArrays(GL_TRIANGLES, 0, 3);
+    // A blit costs a copy where a textured draw would run a shader per pixel; the back buffer's
+    // first row goes on top, so the target rows run downwards. Enlarged pixels stay sharp.
+    const int left = (drawableWidth - shownWidth) / 2, bottom = (drawableHeight - shownHeight) / 2;
+    const bool shrinks = shownWidth < width_ || shownHeight < height_;
+    glDisable(GL_SCISSOR_TEST);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    glBlitFramebuffer(0, 0, width_, height_, left, bottom + shownHeight, left + shownWidth, bottom,
+                      GL_COLOR_BUFFER_BIT, shrinks ? GL_LINEAR : GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (target_.swap) target_.swap();
     BindBackBuffer();
   }
@@ -488,9 +483,8 @@ class GlRenderer : public Renderer {
   int height_;
   GlPresentTarget target_;
   GLuint programs_[kProgramCount] = {};
-  GLuint presentProgram_ = 0;
   GLuint backBuffer_ = 0, framebuffer_ = 0;
-  GLuint quadArray_ = 0, emptyArray_ = 0, buffer_ = 0;
+  GLuint quadArray_ = 0, buffer_ = 0;
   std::vector<Vertex> batch_;
   GLuint batchTexture_ = 0;
   std::optional<GrabFrame> batchFrame_;

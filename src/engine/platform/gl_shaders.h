@@ -103,24 +103,4 @@ void main() {
 }
 )";
 
-// The present: the back buffer stretched over the whole drawable, turned upright.
-inline constexpr const char* kPresentVertex = R"(#version 330 core
-out vec2 uv;
-void main() {
-  // One triangle covering the drawable; the back buffer's first row goes on top.
-  vec2 clip = vec2(gl_VertexID == 1 ? 3.0 : -1.0, gl_VertexID == 2 ? 3.0 : -1.0);
-  uv = vec2((clip.x + 1.0) * 0.5, 1.0 - (clip.y + 1.0) * 0.5);
-  gl_Position = vec4(clip, 0.0, 1.0);
-}
-)";
-
-inline constexpr const char* kPresentFragment = R"(#version 330 core
-in vec2 uv;
-uniform sampler2D backBuffer;
-out vec4 colour;
-void main() {
-  colour = vec4(texture(backBuffer, uv).rgb, 1.0);
-}
-)";
-
 }  // namespace vorantis::gl_shaders
