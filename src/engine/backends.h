@@ -88,6 +88,11 @@ class Clock {
   virtual std::uint32_t TickCount() = 0;     // milliseconds since some start
   // Called by each present; the real clock paces presents to at most 60 per second.
   virtual void PaceFrame() = 0;
+  // Microseconds on the scale of NextFrameDue.
+  virtual std::int64_t Microseconds() { return std::int64_t{TickCount()} * 1000; }
+  // When the frame now being made is due to be presented; below 0 when this clock keeps
+  // no schedule, and then every frame is drawn.
+  virtual std::int64_t NextFrameDue() { return -1; }
 };
 
 // A platform sound buffer holding one decoded sound.

@@ -76,19 +76,34 @@ int Screen::PumpWindowMessage(int timeoutMs) {
 }
 
 void Screen::FillScreen(std::uint32_t rgb) {
-  if (!state_->renderer) return;
+  if (!state_->renderer || state_->Undrawn(true)) return;
   state_->FlushFills();
   state_->renderer->Clear(rgb & 0xFFFFFF);
 }
 
 void Screen::PresentFrame() {
-  state_->canvasOpen = false;
-  if (state_->renderer) {
-    state_->FlushFills();
-    state_->renderer->Present();
+  State& s = *state_;
+  s.canvasOpen = false;
+  // A frame that drew nothing leaves the picture on show as it is.
+  const bool drawn = !s.Undrawn(true);
+  if (s.renderer && drawn) {
+    s.FlushFills();
+    s.renderer->Present();
   }
-  ++state_->frames;
-  if (state_->clock) state_->clock->PaceFrame();
+  ++s.frames;
+  s.frameWork = State::FrameWork::kOpen;
+  if (!s.clock) {
+    s.pacing.FrameEnded(drawn, -1, -1);
+    return;
+  }
+  s.pacing.FrameEnded(drawn, s.frameStart, s.clock->Microseconds());
+  s.clock->PaceFrame();
+  s.frameStart = s.clock->Microseconds();
+  s.mayLeaveUndrawn = !s.pacing.DrawNext(s.frameStart, s.clock->NextFrameDue());
+}
+
+void Screen::KeepFrameDrawn() {
+  if (state_->frameWork == State::FrameWork::kOpen) state_->frameWork = State::FrameWork::kDrawn;
 }
 
 void Screen::BeginCanvas() {
@@ -110,7 +125,7 @@ bool Covers(const PendingFill& outer, const PendingFill& inner) {
 }  // namespace
 
 void Screen::FillRectangle(int x, int y, int width, int height, std::uint32_t rgb) {
-  if (!state_->renderer || width <= 0 || height <= 0) return;
+  if (!state_->renderer || width <= 0 || height <= 0 || state_->Undrawn(false)) return;
   // Fills are opaque: one that a later fill covers whole leaves no trace on the back buffer.
   std::vector<PendingFill>& pending = state_->pendingFills;
   const PendingFill fill{x, y, width, height, rgb & 0xFFFFFF};
@@ -131,6 +146,14 @@ Renderer* Screen::renderer() {
 
 int Screen::presentedFrames() const {
   return state_->frames;
+}
+
+std::int64_t Screen::drawnFrames() const {
+  return state_->pacing.drawn();
+}
+
+std::int64_t Screen::undrawnFrames() const {
+  return state_->pacing.skipped();
 }
 
 void Screen::Shutdown() {

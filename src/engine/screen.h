@@ -65,7 +65,12 @@ class Screen {
   int PumpWindowMessage(int timeoutMs);
 
   void FillScreen(std::uint32_t rgb);
+  // Shows the frame, or leaves it undrawn when drawing lags behind the clock's pace (the
+  // renderer then saw nothing of it), and waits for the pace.
   void PresentFrame();
+  // The frame being made is drawn whatever the pace: something grabbed from it is shown
+  // later. Call it before the frame draws anything.
+  void KeepFrameDrawn();
 
   void SetDefaultColourKey(int sprite, std::uint32_t rgb);
   int LoadImageSprite(int number, const std::string& path, int mode);
@@ -111,6 +116,9 @@ class Screen {
   // For tests and the replay tool: the renderer in use (nullptr before the screen opens).
   Renderer* renderer();
   int presentedFrames() const;
+  // Of the presented frames, those the renderer drew and those left undrawn.
+  std::int64_t drawnFrames() const;
+  std::int64_t undrawnFrames() const;
   // Releases every 3D sprite, then the screen and the sprites (end of program).
   void Shutdown();
 

@@ -97,10 +97,11 @@ int Screen::BeginSprite3DPass() {
 
 void Screen::DrawSprite3D(int quad, int x, int y, int opacity) {
   const Sprite3DRecord* record = state_->quads.Find(quad);
-  if (!record || !state_->renderer) return;
+  if (!record || !state_->renderer || state_->Undrawn(false)) return;
   const SpritePicture& picture = *record->picture;
   QuadDraw draw;
   draw.texture = picture.texture->texture();
+  if (draw.texture == 0) return;  // grabbed from an undrawn frame
   draw.corners = FullCorners(*record);
   for (QuadCorner& corner : draw.corners) {
     corner.x += static_cast<float>(x);

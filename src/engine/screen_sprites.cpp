@@ -80,7 +80,10 @@ int Screen::GrabScreenSprite(int number, int x, int y, int width, int height, in
   picture->mode = mode;
   picture->colourKey = s.defaultColourKey;
   // Only a texture can ever be drawn again, so other grabs keep just their size.
-  if (mode & kModeTexture) {
+  if ((mode & kModeTexture) && s.Undrawn(false)) {
+    // Nothing was drawn to grab; whatever shows this grab is in the same undrawn frame.
+    picture->texture = std::make_shared<TextureLease>(&s.undrawn, 0);
+  } else if (mode & kModeTexture) {
     s.FlushFills();
     const std::uint32_t texture = s.renderer->GrabTexture(x, y, width, height);
     if (texture == 0) return 0;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/frame_pacing.h"
+#include "engine/null_renderer.h"
 #include "engine/screen.h"
 #include "engine/sprite_tables.h"
 
@@ -22,6 +24,8 @@ struct Screen::State {
   Clock* clock = nullptr;
   // Declared before everything holding textures, so that it is destroyed last.
   std::unique_ptr<Renderer> renderer;
+  // Stands for the renderer behind grabs made in undrawn frames: they hold no texture.
+  NullRenderer undrawn;
   std::vector<ImageDecoder> decoders;
   std::vector<DesktopMode> desktops;
   bool desktopsScanned = false;
@@ -41,6 +45,24 @@ struct Screen::State {
   int filter = 0;
   bool canvasOpen = false;
   int frames = 0;
+
+  // Whether the frame being made reaches the renderer. It is settled by the first thing
+  // that would: only a frame that begins by clearing the whole screen can go undrawn,
+  // so a picture drawn over the standing one (a dialog, a grab of it) always is drawn.
+  enum class FrameWork { kOpen, kDrawn, kUndrawn };
+  FrameWork frameWork = FrameWork::kOpen;
+  bool mayLeaveUndrawn = false;
+  FramePacing pacing;
+  std::int64_t frameStart = -1;
+
+  // True when the work at hand is dropped; `clearsAll`: it paints the whole screen.
+  bool Undrawn(bool clearsAll) {
+    if (frameWork == FrameWork::kOpen) {
+      frameWork = mayLeaveUndrawn && clearsAll ? FrameWork::kUndrawn : FrameWork::kDrawn;
+    }
+    return frameWork == FrameWork::kUndrawn;
+  }
+
   // Fills wait here until something else reaches the renderer, so that a box painted
   // over by a later one is never drawn: the builders' bar repaints itself for every
   // field of a level and is shown only now and then.

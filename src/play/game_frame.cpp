@@ -37,6 +37,8 @@ void RunGameFrame(Game& game) {
   Screen& screen = game.engine.screen();
   // Only the floor colouring of this frame lowers tilesLeft; the controls never do.
   const bool completeBefore = game.play.tilesLeft < 1;
+  // The level intro grabs this frame's picture and shows it for the whole animation.
+  if (game.play.levelIntroPending == 1) screen.KeepFrameDrawn();
   screen.BeginSprite3DPass();
   if (game.settings.USESPRITE3D == 1) DrawPlayfield(game);
   bool wonThisFrame = false;

@@ -110,6 +110,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& arguments,
         return std::nullopt;
       }
       options.rssEvery = *every;
+    } else if (name == "--draw-cost") {
+      auto cost = ParseCount(value);
+      if (!cost || *cost > 60'000) {
+        error = "--draw-cost wants milliseconds per drawn frame, 0 to 60000, got " + value;
+        return std::nullopt;
+      }
+      options.drawCostMs = *cost;
     } else if (name == "--renderer") {
       if (value == "gl") {
         options.renderer = RendererKind::kOffscreenGl;
@@ -143,7 +150,7 @@ const char* UsageText() {
   return "usage: vorantis-replay [--data DIR] [--size WxH] [--input FILE] [--gamepad] [--passes N]\n"
          "                       [--state FILE] [--trace FILE] [--frames LIST --out DIR]\n"
          "                       [--renderer gl|record] [--monkey SEED] [--rss-every N]\n"
-         "                       [--build-times]\n";
+         "                       [--build-times] [--draw-cost MS]\n";
 }
 
 }  // namespace vorantis::replay

@@ -26,6 +26,9 @@ struct Options {
   std::optional<std::uint64_t> monkeySeed;  // random input in place of a script; games follow games
   std::int64_t rssEvery = 0;                // passes between memory samples on standard output; 0: none
   bool buildTimes = false;                  // report each level build's real time on standard error
+  // Virtual milliseconds each drawn frame costs, on a clock that paces passes to 60 per
+  // second; below 0: no pacing, and every frame is drawn.
+  std::int64_t drawCostMs = -1;
   bool help = false;
 };
 

@@ -1,5 +1,6 @@
 #include "replay_run.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "core/game.h"
 #include "core/program_end.h"
 #include "engine/engine.h"
+#include "engine/frame_pacing.h"
 #include "engine/headless.h"
 #include "engine/recording_renderer.h"
 #include "engine/scripted_input.h"
@@ -66,6 +68,28 @@ struct GameSetup {
   RendererKind rendererKind;
   bool fallBackToRecording;
   bool fallBackNoted = false;
+  // Summed over the games: frames the screen drew and left undrawn, virtual time.
+  std::int64_t drawnFrames = 0;
+  std::int64_t undrawnFrames = 0;
+  std::int64_t virtualMicroseconds = 0;
+};
+
+// The real clock's schedule of passes on virtual time, where each drawn frame costs a
+// stated time: a slow renderer, replayed deterministically.
+class PacedVirtualClock : public Clock {
+ public:
+  explicit PacedVirtualClock(std::int64_t drawCostMicroseconds) : drawCost_(drawCostMicroseconds) {}
+  void Sleep(int milliseconds) override { now_ += std::int64_t{std::max(milliseconds, 0)} * 1000; }
+  std::uint32_t TickCount() override { return static_cast<std::uint32_t>(now_ / 1000); }
+  void PaceFrame() override { now_ = schedule_.NextStart(now_); }
+  std::int64_t Microseconds() override { return now_; }
+  std::int64_t NextFrameDue() override { return schedule_.due(); }
+  void FrameDrawn() { now_ += drawCost_; }
+
+ private:
+  std::int64_t drawCost_;
+  std::int64_t now_ = 0;
+  PassSchedule schedule_;
 };
 
 // One game, from start-up to its end, on a fresh headless engine. `atEnd` sees the game
@@ -101,15 +125,23 @@ RunEnd PlayOneGame(const Options& options, ReplaySession& session, GameSetup& se
   backends.openSound = SilentSoundFactory();
   backends.registerDecoders = DecoderRegistration();
 
-  auto clock = std::make_unique<VirtualClock>();
-  VirtualClock& virtualClock = *clock;
-  backends.clock = std::move(clock);
+  PacedVirtualClock* pacedClock = nullptr;
+  if (options.drawCostMs >= 0) {
+    auto clock = std::make_unique<PacedVirtualClock>(options.drawCostMs * 1000);
+    pacedClock = clock.get();
+    backends.clock = std::move(clock);
+  } else {
+    backends.clock = std::make_unique<VirtualClock>();
+  }
+  Clock& virtualClock = *backends.clock;
   Engine engine(std::move(backends));
   Game game(engine);
   game.observer = &session;
   if (options.buildTimes) session.TimeLevelBuilds(&game, &errors);
   std::uint32_t soundTime = 0;
-  session.SetFrameHook([&engine, &virtualClock, &soundTime] {
+  // The hook runs at the presents the renderer sees: those of drawn frames.
+  session.SetFrameHook([&engine, &virtualClock, &soundTime, pacedClock] {
+    if (pacedClock != nullptr) pacedClock->FrameDrawn();
     const std::uint32_t now = virtualClock.TickCount();
     AdvanceSilentSound(engine.sounds(), now - soundTime);
     soundTime = now;
@@ -129,6 +161,9 @@ RunEnd PlayOneGame(const Options& options, ReplaySession& session, GameSetup& se
   }
   session.SetFrameHook(nullptr);  // it holds this game's engine
   session.TimeLevelBuilds(nullptr, nullptr);
+  setup.drawnFrames += engine.screen().drawnFrames();
+  setup.undrawnFrames += engine.screen().undrawnFrames();
+  setup.virtualMicroseconds += virtualClock.Microseconds();
   atEnd(game, end);
   return end;
 }
@@ -193,7 +228,9 @@ int RunReplay(const Options& options, std::ostream& errors) {
   std::string stateText;
   auto takeState = [&](const Game& game, const RunEnd& end) {
     if (!statePath.empty()) {
-      stateText = StateJson(game, end, session.passes(), session.frames(), monkey ? games : 0);
+      // Frames left undrawn are frames all the same: the state does not depend on drawing.
+      stateText =
+          StateJson(game, end, session.passes(), session.frames() + setup.undrawnFrames, monkey ? games : 0);
     }
   };
   RunEnd end;
@@ -207,6 +244,11 @@ int RunReplay(const Options& options, std::ostream& errors) {
     if (!monkey || end.kind != RunEnd::Kind::kEnded || session.passes() == passesBefore) break;
   }
 
+  if (options.drawCostMs >= 0) {
+    errors << "vorantis-replay: passes " << session.passes() << ", drawn frames " << setup.drawnFrames
+           << ", undrawn frames " << setup.undrawnFrames << ", virtual time " << setup.virtualMicroseconds
+           << " us\n";
+  }
   int result = end.kind == RunEnd::Kind::kRunning ? 0 : end.exitCode;
   for (const std::string& error : session.frameErrors()) {
     errors << "vorantis-replay: " << error << "\n";

@@ -32,6 +32,8 @@ class SignalWatchingClock : public Clock {
     inner_->PaceFrame();
     ThrowIfEndSignalled();
   }
+  std::int64_t Microseconds() override { return inner_->Microseconds(); }
+  std::int64_t NextFrameDue() override { return inner_->NextFrameDue(); }
 
  private:
   std::unique_ptr<Clock> inner_;

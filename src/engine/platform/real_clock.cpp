@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include "engine/frame_pacing.h"
+
 namespace vorantis {
 
 namespace {
@@ -25,18 +27,19 @@ class RealClock : public Clock {
   }
 
   void PaceFrame() override {
-    constexpr auto kFrame = std::chrono::microseconds(16667);
-    const auto now = Steady::now();
-    // Frames are due on a fixed grid, so small lateness evens out; a frame more
-    // than a whole frame late restarts the grid instead of letting later ones hurry.
-    if (now < nextFrame_) std::this_thread::sleep_until(nextFrame_);
-    nextFrame_ += kFrame;
-    if (nextFrame_ < now) nextFrame_ = now + kFrame;
+    const std::int64_t start = schedule_.NextStart(Microseconds());
+    std::this_thread::sleep_until(start_ + std::chrono::microseconds(start));
   }
+
+  std::int64_t Microseconds() override {
+    return std::chrono::duration_cast<std::chrono::microseconds>(Steady::now() - start_).count();
+  }
+
+  std::int64_t NextFrameDue() override { return schedule_.due(); }
 
  private:
   Steady::time_point start_ = Steady::now();
-  Steady::time_point nextFrame_ = Steady::now();
+  PassSchedule schedule_;
 };
 
 }  // namespace

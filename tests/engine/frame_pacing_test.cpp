@@ -1,0 +1,164 @@
+#include "engine/frame_pacing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "engine/headless.h"
+#include "engine/recording_renderer.h"
+#include "engine/screen.h"
+
+namespace vorantis {
+namespace {
+
+struct Played {
+  std::int64_t time = 0;
+  std::int64_t drawn = 0;
+  int longestUndrawnRun = 0;
+};
+
+// `frames` frames on the pass schedule, each costing `drawCost` drawn and `bareCost`
+// undrawn, as the screen and the clock play them.
+Played Simulate(int frames, std::int64_t drawCost, std::int64_t bareCost) {
+  PassSchedule schedule;
+  FramePacing pacing;
+  Played run;
+  std::int64_t start = schedule.NextStart(0);
+  bool draw = true;
+  int undrawnRun = 0;
+  for (int i = 0; i < frames; ++i) {
+    const std::int64_t end = start + (draw ? drawCost : bareCost);
+    pacing.FrameEnded(draw, start, end);
+    undrawnRun = draw ? 0 : undrawnRun + 1;
+    run.longestUndrawnRun = std::max(run.longestUndrawnRun, undrawnRun);
+    start = schedule.NextStart(end);
+    draw = pacing.DrawNext(start, schedule.due());
+  }
+  run.time = start;
+  run.drawn = pacing.drawn();
+  return run;
+}
+
+TEST(FramePacing, DrawingThatKeepsUpLosesNoFrame) {
+  for (std::int64_t cost : {0, 5'000, 16'000}) {
+    const Played run = Simulate(600, cost, 1'000);
+    EXPECT_EQ(run.drawn, 600) << cost;
+    EXPECT_LE(run.time, 601 * kPassPeriod) << cost;
+  }
+}
+
+TEST(FramePacing, SlowDrawingDropsPicturesButPassesKeepTheirPace) {
+  // cost of a drawn frame (us) -> fewest drawn frames of 600
+  for (auto [cost, fewest] : {std::pair{20'000, 450}, {30'000, 290}, {45'000, 190}, {75'000, 120}}) {
+    const Played run = Simulate(600, cost, 1'000);
+    EXPECT_LE(run.time, 603 * kPassPeriod) << cost;
+    EXPECT_GE(run.drawn, fewest) << cost;
+    EXPECT_LT(run.drawn, 600) << cost;
+    EXPECT_LE(run.longestUndrawnRun, FramePacing::kMostSkippedInRow) << cost;
+  }
+}
+
+TEST(FramePacing, TheStatedShareIsDrawnHoweverSlowAndNothingIsDroppedWhereItSavesNothing) {
+  const Played slow = Simulate(600, 500'000, 1'000);
+  EXPECT_EQ(slow.drawn, 600 / (FramePacing::kMostSkippedInRow + 1));
+  EXPECT_GE(Simulate(600, 30'000, 30'000).drawn, 599);  // one undrawn frame to measure it
+
+  FramePacing unscheduled;
+  unscheduled.FrameEnded(true, 0, 1'000'000);
+  EXPECT_TRUE(unscheduled.DrawNext(1'000'000, -1));
+}
+
+TEST(PassSchedule, SmallLatenessIsMadeUpAndAStallRestartsTheGrid) {
+  PassSchedule schedule;
+  EXPECT_EQ(schedule.NextStart(0), 0);
+  EXPECT_EQ(schedule.NextStart(20'000), 20'000);  // late: no wait
+  EXPECT_EQ(schedule.NextStart(21'000), 33'334);  // back on the grid
+  const std::int64_t stalled = 2'000'000;
+  EXPECT_EQ(schedule.NextStart(stalled), stalled);
+  EXPECT_EQ(schedule.due(), stalled + kPassPeriod);  // no burst of passes to catch up
+}
+
+// Time moves only when the test says; passes follow the real clock's schedule.
+class StepClock : public Clock {
+ public:
+  void Sleep(int) override {}
+  std::uint32_t TickCount() override { return static_cast<std::uint32_t>(now / 1000); }
+  void PaceFrame() override { now = schedule_.NextStart(now); }
+  std::int64_t Microseconds() override { return now; }
+  std::int64_t NextFrameDue() override { return schedule_.due(); }
+  std::int64_t now = 0;
+
+ private:
+  PassSchedule schedule_;
+};
+
+struct UndrawnFrameTest : ::testing::Test {
+  UndrawnFrameTest() : display(64, 48), screen(&display, &clock) {
+    screen.CreateGameWindow(-1, 0, 0, 64, 48, 0, "t");
+    screen.OpenScreenInWindow(1, 0, 0, 64, 48, 1, 0, 0);
+    recorder = dynamic_cast<RecordingRenderer*>(screen.renderer());
+  }
+  // A whole frame as the game makes one, drawing for `cost` microseconds.
+  void Frame(int quad, std::int64_t cost) {
+    screen.FillScreen(0);
+    screen.DrawSprite3D(quad, 0, 0);
+    clock.now += cost;
+    screen.PresentFrame();
+  }
+  std::size_t Logged() { return recorder->entries().size(); }
+  // Two frames slower than the pace: the next one may go undrawn.
+  int SlowStart() {
+    const int quad = screen.MakeSprite3D(-1, screen.GrabScreenSprite(-1, 0, 0, 8, 8, kModeTexture));
+    Frame(quad, 40'000);
+    Frame(quad, 40'000);
+    return quad;
+  }
+
+  StepClock clock;
+  HeadlessDisplay display;
+  Screen screen;
+  RecordingRenderer* recorder = nullptr;
+};
+
+TEST_F(UndrawnFrameTest, TheRendererSeesNothingOfAnUndrawnFrameAndGrabsInItStillMakeSprites) {
+  const int quad = SlowStart();
+  const int shot = 1;
+  const std::size_t before = Logged();
+
+  screen.FillScreen(0);
+  EXPECT_EQ(screen.GrabScreenSprite(shot, 0, 0, 8, 8, kModeTexture), shot);
+  EXPECT_EQ(screen.MakeSprite3D(quad, shot), quad);
+  screen.DrawSprite3D(quad, 0, 0);
+  screen.FillRectangle(0, 0, 4, 4, 1);
+  screen.PresentFrame();
+  EXPECT_EQ(Logged(), before);
+  EXPECT_EQ(std::tuple(screen.presentedFrames(), screen.drawnFrames(), screen.undrawnFrames()),
+            std::tuple(3, std::int64_t{2}, std::int64_t{1}));
+
+  // Drawn again: the grab from the undrawn frame holds no picture and draws nothing.
+  screen.KeepFrameDrawn();
+  Frame(quad, 0);
+  ASSERT_EQ(Logged(), before + 2);
+  EXPECT_EQ(recorder->entries()[before].kind, RecordingRenderer::Kind::kClear);
+  EXPECT_EQ(recorder->entries()[before + 1].kind, RecordingRenderer::Kind::kPresent);
+}
+
+TEST_F(UndrawnFrameTest, PicturesOverTheStandingOneAndKeptFramesAreAlwaysDrawn) {
+  const int quad = SlowStart();
+  std::size_t before = Logged();
+  // A dialog draws over the standing picture without clearing it first.
+  screen.DrawSprite3D(quad, 0, 0);
+  clock.now += 40'000;
+  screen.PresentFrame();
+  EXPECT_EQ(Logged(), before + 2);
+
+  screen.KeepFrameDrawn();
+  Frame(quad, 40'000);
+  EXPECT_EQ(Logged(), before + 5);
+  Frame(quad, 0);
+  EXPECT_EQ(Logged(), before + 5);
+  EXPECT_EQ(screen.undrawnFrames(), 1);
+}
+
+}  // namespace
+}  // namespace vorantis
