@@ -19,6 +19,8 @@ shot() { import -window root "$work/\$1.png"; }
 brightness() { convert "$work/\$1.png" -format '%[fx:mean]' info:; }
 "$work/prefix/bin/vorantis" >"$work/game.log" 2>&1 &
 pid=\$!
+# The game ends with this script on every path, a failed check or a timeout included.
+trap 'kill -9 \$pid 2>/dev/null' EXIT
 window=""
 for _ in \$(seq 1 60); do
   window=\$(xdotool search --name '^Vorantis\$' 2>/dev/null | head -n 1 || true)
@@ -48,7 +50,7 @@ echo "\$code" >"$work/exit_code"
 SCRIPT
 chmod +x "$work/play.sh"
 unset SDL_VIDEODRIVER
-xvfb-run -a -s "-screen 0 1280x720x24" "$work/play.sh"
+timeout -k 5 240 xvfb-run -a -s "-screen 0 1280x720x24" "$work/play.sh"
 cat "$work/game.log"
 [ "$(cat "$work/exit_code")" = 0 ] || { echo "exit code was not 0"; exit 1; }
 title=$(convert "$work/title.png" -format '%[fx:mean]' info:)
