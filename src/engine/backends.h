@@ -88,6 +88,9 @@ class Clock {
   virtual std::uint32_t TickCount() = 0;     // milliseconds since some start
   // Called by each present; the real clock paces presents to at most 60 per second.
   virtual void PaceFrame() = 0;
+  // Called by a present that only shows progress (a level being built), in which no game
+  // time passes: the real clock does not hold it back.
+  virtual void PaceProgressFrame() { PaceFrame(); }
   // Microseconds on the scale of NextFrameDue.
   virtual std::int64_t Microseconds() { return std::int64_t{TickCount()} * 1000; }
   // When the frame now being made is due to be presented; below 0 when this clock keeps

@@ -82,6 +82,23 @@ void Screen::FillScreen(std::uint32_t rgb) {
 }
 
 void Screen::PresentFrame() {
+  Present(false);
+}
+
+void Screen::PresentProgressFrame() {
+  State& s = *state_;
+  // Under 60 a second: a headless clock that moves 16 ms a frame still shows every one.
+  constexpr std::int64_t kProgressGapUs = 15000;
+  if (s.clock) {
+    const std::int64_t now = s.clock->Microseconds();
+    if (s.progressShownAt >= 0 && now - s.progressShownAt < kProgressGapUs && now >= s.progressShownAt)
+      return;
+    s.progressShownAt = now;
+  }
+  Present(true);
+}
+
+void Screen::Present(bool progress) {
   State& s = *state_;
   s.canvasOpen = false;
   // A frame that drew nothing leaves the picture on show as it is.
@@ -97,7 +114,11 @@ void Screen::PresentFrame() {
     return;
   }
   s.pacing.FrameEnded(drawn, s.frameStart, s.clock->Microseconds());
-  s.clock->PaceFrame();
+  if (progress) {
+    s.clock->PaceProgressFrame();
+  } else {
+    s.clock->PaceFrame();
+  }
   s.frameStart = s.clock->Microseconds();
   s.mayLeaveUndrawn = !s.pacing.DrawNext(s.frameStart, s.clock->NextFrameDue());
 }

@@ -68,6 +68,9 @@ class Screen {
   // Shows the frame, or leaves it undrawn when drawing lags behind the clock's pace (the
   // renderer then saw nothing of it), and waits for the pace.
   void PresentFrame();
+  // Shows progress while a level is built: never held back to the pass rate, and left out
+  // when the last one was shown less than a frame's time ago (the next shows it all).
+  void PresentProgressFrame();
   // The frame being made is drawn whatever the pace: something grabbed from it is shown
   // later. Call it before the frame draws anything.
   void KeepFrameDrawn();
@@ -123,6 +126,8 @@ class Screen {
   void Shutdown();
 
  private:
+  void Present(bool progress);
+
   struct State;
   std::unique_ptr<State> state_;
 };

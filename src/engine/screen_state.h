@@ -54,6 +54,7 @@ struct Screen::State {
   bool mayLeaveUndrawn = false;
   FramePacing pacing;
   std::int64_t frameStart = -1;
+  std::int64_t progressShownAt = -1;
 
   // True when the work at hand is dropped; `clearsAll`: it paints the whole screen.
   bool Undrawn(bool clearsAll) {

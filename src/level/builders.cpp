@@ -74,7 +74,7 @@ void BuilderProgressStep(Game& game) {
   GrowBar(game, bar);
   DrawBar(game, bar);
   if (++bar.flips > 2 * game.level.levelWidth) {
-    game.engine.screen().PresentFrame();
+    game.engine.screen().PresentProgressFrame();
     bar.flips = 0;
   }
 }

@@ -160,5 +160,26 @@ TEST_F(UndrawnFrameTest, PicturesOverTheStandingOneAndKeptFramesAreAlwaysDrawn) 
   EXPECT_EQ(screen.undrawnFrames(), 1);
 }
 
+// A level build shows its progress without waiting for passes: a progress frame never
+// moves the clock, and one that comes within a frame's time of the last shown is left out.
+TEST_F(UndrawnFrameTest, ProgressFramesAreNeverPacedAndAtMostOneAFrameTimeIsShown) {
+  const auto presents = [this] {
+    std::size_t count = 0;
+    for (const auto& e : recorder->entries()) count += e.kind == RecordingRenderer::Kind::kPresent;
+    return count;
+  };
+  for (int i = 0; i < 10; ++i) {
+    screen.FillRectangle(0, 40, 64, 8, 0xFF);
+    clock.now += 1'000;  // ten fields' worth of building
+    screen.PresentProgressFrame();
+  }
+  EXPECT_EQ(clock.now, 10'000) << "a progress frame waited for the pass rate";
+  EXPECT_EQ(presents(), 1u);
+  clock.now += 15'000;
+  screen.FillRectangle(0, 40, 64, 8, 0xFF);
+  screen.PresentProgressFrame();
+  EXPECT_EQ(presents(), 2u);
+}
+
 }  // namespace
 }  // namespace vorantis

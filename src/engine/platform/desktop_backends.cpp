@@ -32,6 +32,10 @@ class SignalWatchingClock : public Clock {
     inner_->PaceFrame();
     ThrowIfEndSignalled();
   }
+  void PaceProgressFrame() override {
+    inner_->PaceProgressFrame();
+    ThrowIfEndSignalled();
+  }
   std::int64_t Microseconds() override { return inner_->Microseconds(); }
   std::int64_t NextFrameDue() override { return inner_->NextFrameDue(); }
 

@@ -31,6 +31,8 @@ class RealClock : public Clock {
     std::this_thread::sleep_until(start_ + std::chrono::microseconds(start));
   }
 
+  void PaceProgressFrame() override {}
+
   std::int64_t Microseconds() override {
     return std::chrono::duration_cast<std::chrono::microseconds>(Steady::now() - start_).count();
   }
