@@ -8,3 +8,7 @@ inline int setenv(const char* name, const char* value, int overwrite) {
   if (!overwrite && getenv(name) != nullptr) return 0;
   return _putenv_s(name, value);
 }
+
+inline int unsetenv(const char* name) {
+  return _putenv_s(name, "");
+}

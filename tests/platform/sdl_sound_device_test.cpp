@@ -47,7 +47,7 @@ TEST(SdlSoundDevice, MixesAPlayingVoiceIntoTheOutputAndRefusesBadBuffers) {
                     ("vorantis-sdl-audio-" +
                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".raw");
   setenv("SDL_AUDIODRIVER", "disk", 1);
-  setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+  setenv("SDL_DISKAUDIOFILE", file.string().c_str(), 1);
   setenv("SDL_DISKAUDIODELAY", "1", 1);
   int peak = 0;
   {
