@@ -88,25 +88,24 @@ echo "quick taps: ended with status $code"
 [ "$code" = 0 ] || fail "exit status $code after the quit dialog"
 
 # 4. SIGINT on the title screen, SIGTERM in play: each ends the game within ten polls of 0.1 s.
+# usage: signal_ends SIGNAL STATUS WHERE — sends the signal and checks how and how soon the game ended.
+signal_ends() {
+  kill -"$1" "$pid"
+  n=$(polls_to_end 50)
+  kill -0 "$pid" 2>/dev/null && fail "SIG$1 did not end the game"
+  wait "$pid"; code=$?; pid=""
+  echo "SIG$1 $3: ended after $n polls, status $code"
+  [ "$n" -le 10 ] && [ "$code" = "$2" ] || fail "SIG$1: $n polls, status $code"
+}
 start
 sleep 2
-kill -INT "$pid"
-n=$(polls_to_end 50)
-kill -0 "$pid" 2>/dev/null && fail "SIGINT did not end the game"
-wait "$pid"; code=$?; pid=""
-echo "SIGINT on the title: ended after $n polls, status $code"
-[ "$n" -le 10 ] && [ "$code" = 130 ] || fail "SIGINT: $n polls, status $code"
+signal_ends INT 130 "on the title"
 
 start
 sleep 2
 xdotool key Return
 sleep 4
-kill -TERM "$pid"
-n=$(polls_to_end 50)
-kill -0 "$pid" 2>/dev/null && fail "SIGTERM did not end the game"
-wait "$pid"; code=$?; pid=""
-echo "SIGTERM in play: ended after $n polls, status $code"
-[ "$n" -le 10 ] && [ "$code" = 143 ] || fail "SIGTERM: $n polls, status $code"
+signal_ends TERM 143 "in play"
 echo ok >"$work/passed"
 SCRIPT
 chmod +x "$work/run.sh"
