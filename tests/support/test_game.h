@@ -1,6 +1,8 @@
 // A fresh Game over a headless engine, and a scratch folder for fixture data.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -18,10 +20,18 @@ namespace vorantis::testing {
 // A folder under the system's temporary folder, removed with the object.
 class ScratchFolder {
  public:
+  // Some C++ libraries (mingw's) give the same random_device numbers in every process, so two
+  // tests running side by side may draw one name: the folder is claimed by creating it, and a
+  // name already taken moves on to the next.
   ScratchFolder() {
     std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("vorantis-test-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
+    const auto base = std::filesystem::temp_directory_path();
+    std::uint64_t n = (std::uint64_t{seed()} << 20) ^
+                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (;; ++n) {
+      path_ = base / ("vorantis-test-" + std::to_string(n));
+      if (std::filesystem::create_directory(path_)) break;
+    }
   }
   ~ScratchFolder() {
     std::error_code ec;
