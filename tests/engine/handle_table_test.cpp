@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/sprite_tables.h"
-#include "engine/test_files.h"
+#include "support/test_files.h"
 #include "engine/tga_decoder.h"
 #include "support/test_game.h"
 

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "engine/sprite_geometry.h"
-#include "engine/test_files.h"
+#include "support/test_files.h"
 #include "engine/tga_decoder.h"
 #include "support/test_game.h"
 

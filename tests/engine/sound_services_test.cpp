@@ -2,7 +2,7 @@
 
 #include "engine/silent_sound_device.h"
 #include "engine/sounds.h"
-#include "engine/test_files.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/test_files.h"
+#include "support/test_files.h"
 
 namespace vorantis {
 namespace {

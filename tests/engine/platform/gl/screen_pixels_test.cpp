@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "engine/platform/gl_renderer.h"
-#include "engine/test_files.h"
+#include "support/test_files.h"
 #include "engine/tga_decoder.h"
 #include "support/test_game.h"
 

@@ -5,7 +5,7 @@
 
 #include "engine/platform/openal_device.h"
 #include "engine/sounds.h"
-#include "engine/test_files.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {
