@@ -16,14 +16,19 @@ function(vorantis_library name folder)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
-# One test program per test folder; every TEST becomes a CTest test.
-# The label defaults to "unit"; tests that need a GL context are labelled "gl".
+# One test program per test folder (or the FILES named in it); every TEST becomes a CTest test.
+# LABELS default to "unit" (in-process, fast); "e2e" marks programs that start processes, and "gl"
+# those that need a GL context. The remaining arguments are the libraries the program links.
 function(vorantis_tests name folder)
-  cmake_parse_arguments(ARG "" "LABEL" "EXCLUDE" ${ARGN})
-  if(NOT ARG_LABEL)
-    set(ARG_LABEL unit)
+  cmake_parse_arguments(ARG "" "" "LABELS;FILES;EXCLUDE" ${ARGN})
+  if(NOT ARG_LABELS)
+    set(ARG_LABELS unit)
   endif()
-  file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  if(ARG_FILES)
+    list(TRANSFORM ARG_FILES PREPEND "${folder}/" OUTPUT_VARIABLE sources)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS "${folder}/*.cpp")
+  endif()
   foreach(left_out ${ARG_EXCLUDE})
     list(FILTER sources EXCLUDE REGEX "/${left_out}$")
   endforeach()
@@ -37,5 +42,11 @@ function(vorantis_tests name folder)
   target_compile_definitions(${name} PRIVATE VORANTIS_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
                                              VORANTIS_BINARY_DIR="${PROJECT_BINARY_DIR}")
   # A test that hangs fails after two minutes instead of holding the whole run.
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS ${ARG_LABEL} TIMEOUT 120)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+  # gtest_discover_tests flattens a list in PROPERTIES, so the labels are set on the discovered
+  # tests (listed in ${name}_TESTS) by a script CTest reads after them.
+  set(labels_script "${CMAKE_CURRENT_BINARY_DIR}/${name}_labels.cmake")
+  file(WRITE "${labels_script}"
+       "if(${name}_TESTS)\n  set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS \"${ARG_LABELS}\")\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${labels_script}")
 endfunction()

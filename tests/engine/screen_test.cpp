@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "engine/sprite_geometry.h"
-#include "support/test_files.h"
 #include "engine/tga_decoder.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

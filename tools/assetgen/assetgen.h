@@ -18,8 +18,8 @@ void WriteLevelFile(DataFolder& out);
 void WriteTileGraphics(DataFolder& out);
 void WriteObjects(DataFolder& out);
 void WriteCursorAndEffects(DataFolder& out);
-void WriteFont(DataFolder& out, const std::string& fontFolder);
-void WriteTitleImages(DataFolder& out, const std::string& fontFolder);
+void WriteFont(DataFolder& out, const std::string& fontFile);
+void WriteTitleImages(DataFolder& out, const std::string& fontFile);
 void WriteSoundEffects(DataFolder& out);
 void WriteMusic(DataFolder& out);
 

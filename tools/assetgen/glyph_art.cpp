@@ -163,8 +163,8 @@ bool IsIcon(unsigned char c) {
 
 }  // namespace
 
-void WriteFont(DataFolder& out, const std::string& fontFolder) {
-  TextRaster raster(fontFolder + "/DejaVuSansCondensed-Bold.ttf", 15);
+void WriteFont(DataFolder& out, const std::string& fontFile) {
+  TextRaster raster(fontFile, 15);
   std::string line = DefinitionLine();
   out.WriteText("DATA/glyphs.txt", line + "\r\n");
   int height = raster.ascent() + raster.descent() + 2;

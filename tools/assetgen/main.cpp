@@ -14,7 +14,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    const std::string fonts = VORANTIS_FONT_FOLDER;
     DataFolder out(argv[1]);
     WriteConfiguration(out);
     WriteTileDefinitions(out);
@@ -22,8 +21,8 @@ int main(int argc, char** argv) {
     WriteTileGraphics(out);
     WriteObjects(out);
     WriteCursorAndEffects(out);
-    WriteFont(out, fonts);
-    WriteTitleImages(out, fonts);
+    WriteFont(out, VORANTIS_FONT_CONDENSED_BOLD);
+    WriteTitleImages(out, VORANTIS_FONT_BOLD);
     WriteSoundEffects(out);
     WriteMusic(out);
     out.WriteManifest();

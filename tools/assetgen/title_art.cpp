@@ -70,8 +70,8 @@ void FloorToHorizon(Canvas& c, const Palette& p) {
     }
 }
 
-void Logo(Canvas& c, const Palette& p, const std::string& fonts) {
-  TextRaster big(fonts + "/DejaVuSans-Bold.ttf", 190);
+void Logo(Canvas& c, const Palette& p, const std::string& fontFile) {
+  TextRaster big(fontFile, 190);
   Coverage fill = big.Render("VORANTIS", 24, 6);
   Coverage outline = Dilate(fill, 7);
   int left = (kWidth - fill.width) / 2, top = static_cast<int>(kHeight * 0.655f);
@@ -84,7 +84,7 @@ void Logo(Canvas& c, const Palette& p, const std::string& fonts) {
       if (t > 0.48f && t < 0.53f) face = Mix(face, {1, 1, 1, 1}, 0.5f);
       c.Blend(left + x, top + y, face, fill.At(x, y));
     }
-  TextRaster small(fonts + "/DejaVuSans-Bold.ttf", 34);
+  TextRaster small(fontFile, 34);
   Coverage studio = small.Render("A HALCYON FOUNDRY GAME", 4, 8);
   Coverage studioOutline = Dilate(studio, 2.5f);
   int sl = (kWidth - studio.width) / 2, st = top + fill.height - 10;
@@ -95,7 +95,7 @@ void Logo(Canvas& c, const Palette& p, const std::string& fonts) {
     }
 }
 
-Canvas Title(const Palette& p, std::uint64_t seed, const std::string& fonts) {
+Canvas Title(const Palette& p, std::uint64_t seed, const std::string& fontFile) {
   Canvas c(kWidth, kHeight, {0, 0, 0, 1});
   Sky(c, p, seed);
   FloorToHorizon(c, p);
@@ -107,21 +107,21 @@ Canvas Title(const Palette& p, std::uint64_t seed, const std::string& fonts) {
       float k = std::clamp(std::min(dx, dy) / 40.0f, 0.0f, 1.0f);
       c.Blend(x, y, Rgb(6, 4, 18), 0.5f * k * k);
     }
-  Logo(c, p, fonts);
+  Logo(c, p, fontFile);
   return c;
 }
 
 }  // namespace
 
-void WriteTitleImages(DataFolder& out, const std::string& fontFolder) {
+void WriteTitleImages(DataFolder& out, const std::string& fontFile) {
   Palette dusk{Rgb(14, 10, 46),   Rgb(190, 70, 120),  Rgb(255, 150, 90, 0.7f),
                Rgb(48, 30, 80),   Rgb(70, 60, 110),   Rgb(50, 120, 240),
                Rgb(230, 80, 170), Rgb(255, 244, 200), Rgb(255, 120, 60)};
   Palette night{Rgb(2, 12, 30),    Rgb(30, 120, 140),  Rgb(120, 255, 220, 0.5f),
                 Rgb(20, 40, 70),   Rgb(40, 70, 100),   Rgb(60, 140, 255),
                 Rgb(240, 90, 190), Rgb(210, 255, 250), Rgb(60, 170, 255)};
-  out.WritePng("GFX/TITLE0.png", ToRgb(Title(dusk, 17, fontFolder)));
-  out.WritePng("GFX/TITLE1.png", ToRgb(Title(night, 23, fontFolder)));
+  out.WritePng("GFX/TITLE0.png", ToRgb(Title(dusk, 17, fontFile)));
+  out.WritePng("GFX/TITLE1.png", ToRgb(Title(night, 23, fontFile)));
 }
 
 }  // namespace vorantis::assetgen

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/platform/ogg_decoder.h"
-#include "engine/platform/ogg_test_encoder.h"
+#include "engine/platform/testing/ogg_test_encoder.h"
 #include "engine/silent_sound_device.h"
 #include "engine/sounds.h"
 #include "support/test_game.h"

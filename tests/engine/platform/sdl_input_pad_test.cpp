@@ -5,7 +5,7 @@
 
 #include "engine/input.h"
 #include "engine/platform/sdl_input.h"
-#include "engine/platform/sdl_virtual_pad.h"
+#include "engine/platform/testing/sdl_virtual_pad.h"
 
 namespace vorantis {
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/headless.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/platform/sdl_input.h"
-#include "engine/platform/sdl_virtual_pad.h"
+#include "engine/platform/testing/sdl_virtual_pad.h"
 #include "support/recording_observer.h"
 
 namespace vorantis {

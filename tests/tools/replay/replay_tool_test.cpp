@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/platform/ogg_test_encoder.h"
+#include "engine/platform/testing/ogg_test_encoder.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -6,8 +6,8 @@
 #include <tuple>
 
 #include "engine/platform/gl_renderer.h"
-#include "support/test_files.h"
 #include "engine/tga_decoder.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -1,4 +1,4 @@
-#include "engine/platform/sdl_virtual_pad.h"
+#include "engine/platform/testing/sdl_virtual_pad.h"
 
 #include <SDL.h>
 

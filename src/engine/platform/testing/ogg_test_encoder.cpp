@@ -1,4 +1,4 @@
-#include "engine/platform/ogg_test_encoder.h"
+#include "engine/platform/testing/ogg_test_encoder.h"
 
 #include <vorbis/vorbisenc.h>
 
