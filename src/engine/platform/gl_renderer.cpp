@@ -472,7 +472,13 @@ class GlRenderer : public Renderer {
     const bool partial = batchFrame_.has_value();
     const int bits = (partial ? kPartialBit : 0) | (batchSmooth_ ? kBilinearBit : 0) |
                      (batchOwnAlpha_ ? kOwnAlphaBit : 0) | (batchKeyed_ ? kKeyedBit : 0);
-    glUseProgram(programs_[bits]);
+    // Program and blending change only between draws that need it: each change makes the
+    // rasteriser look up its state again.
+    if (programs_[bits] != usedProgram_) {
+      usedProgram_ = programs_[bits];
+      glUseProgram(usedProgram_);
+      ++stats_.stateChanges;
+    }
     if (partial) {
       const GrabFrame& f = *batchFrame_;
       glUniform4i(grabKeptLocation_[bits], f.left, f.top, f.keptWidth, f.keptHeight);
@@ -484,11 +490,17 @@ class GlRenderer : public Renderer {
                  GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, batchTexture_);
-    if (batchOwnColour_) {
-      glDisable(GL_BLEND);
-    } else {
-      glEnable(GL_BLEND);
-      glBlendFunc(batchSource_, batchDest_);
+    const BlendState blend{!batchOwnColour_, batchOwnColour_ ? 0u : batchSource_,
+                           batchOwnColour_ ? 0u : batchDest_};
+    if (blend != usedBlend_) {
+      if (blend.on) {
+        glEnable(GL_BLEND);
+        glBlendFunc(blend.source, blend.dest);
+      } else {
+        glDisable(GL_BLEND);
+      }
+      usedBlend_ = blend;
+      ++stats_.stateChanges;
     }
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
     batch_.clear();
@@ -511,6 +523,13 @@ class GlRenderer : public Renderer {
   bool batchOwnAlpha_ = false;
   bool batchOwnColour_ = true;
   bool batchKeyed_ = false;
+  struct BlendState {
+    bool on = false;
+    GLenum source = 0, dest = 0;
+    bool operator==(const BlendState&) const = default;
+  };
+  GLuint usedProgram_ = 0;
+  BlendState usedBlend_;  // GL starts with blending off
   GlRenderStats stats_;
   ProgressShowing progressShown_{8000};  // half a refresh at 60 a second
   std::unordered_map<std::uint32_t, GrabFrame> grabFrames_;
