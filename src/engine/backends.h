@@ -53,6 +53,9 @@ class Renderer {
   virtual void FillRect(int x, int y, int width, int height, std::uint32_t rgb) = 0;
   // Shows the back buffer; the back buffer keeps its content.
   virtual void Present() = 0;
+  // A present that only shows a level build's progress. It counts as a frame all the same, but a
+  // renderer may leave it off the display when a display could not show it before the next.
+  virtual void PresentProgress() { Present(); }
   // Back-buffer pixels, top row first (for grabs to memory and for tests).
   virtual Image ReadPixels(int x, int y, int width, int height) = 0;
 };

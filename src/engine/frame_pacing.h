@@ -82,4 +82,21 @@ class FramePacing {
   std::int64_t skipped_ = 0;
 };
 
+// Progress pictures of a level build can come far faster than a display refreshes; one
+// that comes within `gap` of the last one shown would be replaced before it is seen.
+class ProgressShowing {
+ public:
+  explicit ProgressShowing(std::int64_t gap) : gap_(gap) {}
+  // Whether the picture at `now` is shown (a clock that went back shows it).
+  bool Show(std::int64_t now) {
+    if (shownAt_ >= 0 && now >= shownAt_ && now - shownAt_ < gap_) return false;
+    shownAt_ = now;
+    return true;
+  }
+
+ private:
+  std::int64_t gap_;
+  std::int64_t shownAt_ = -1;
+};
+
 }  // namespace vorantis

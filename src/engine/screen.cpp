@@ -87,14 +87,7 @@ void Screen::PresentFrame() {
 
 void Screen::PresentProgressFrame() {
   State& s = *state_;
-  // Under 60 a second: a headless clock that moves 16 ms a frame still shows every one.
-  constexpr std::int64_t kProgressGapUs = 15000;
-  if (s.clock) {
-    const std::int64_t now = s.clock->Microseconds();
-    if (s.progressShownAt >= 0 && now - s.progressShownAt < kProgressGapUs && now >= s.progressShownAt)
-      return;
-    s.progressShownAt = now;
-  }
+  if (s.clock && !s.progressShown.Show(s.clock->Microseconds())) return;
   Present(true);
 }
 
@@ -105,7 +98,11 @@ void Screen::Present(bool progress) {
   const bool drawn = !s.Undrawn(true);
   if (s.renderer && drawn) {
     s.FlushFills();
-    s.renderer->Present();
+    if (progress) {
+      s.renderer->PresentProgress();
+    } else {
+      s.renderer->Present();
+    }
   }
   ++s.frames;
   s.frameWork = State::FrameWork::kOpen;

@@ -54,7 +54,8 @@ struct Screen::State {
   bool mayLeaveUndrawn = false;
   FramePacing pacing;
   std::int64_t frameStart = -1;
-  std::int64_t progressShownAt = -1;
+  // Under 60 a second: a headless clock that moves 16 ms a frame still shows every one.
+  ProgressShowing progressShown{15000};
 
   // True when the work at hand is dropped; `clearsAll`: it paints the whole screen.
   bool Undrawn(bool clearsAll) {

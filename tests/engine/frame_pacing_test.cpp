@@ -68,6 +68,17 @@ TEST(FramePacing, TheStatedShareIsDrawnHoweverSlowAndNothingIsDroppedWhereItSave
   EXPECT_TRUE(unscheduled.DrawNext(1'000'000, -1));
 }
 
+TEST(ProgressShowing, OnePictureAGapIsShownAndAClockThatWentBackShowsTheNext) {
+  ProgressShowing shown(15'000);
+  EXPECT_TRUE(shown.Show(100'000));
+  EXPECT_FALSE(shown.Show(100'000));
+  EXPECT_FALSE(shown.Show(114'999));
+  EXPECT_TRUE(shown.Show(115'000));  // a gap after the last shown, not the last asked
+  EXPECT_FALSE(shown.Show(120'000));
+  EXPECT_TRUE(shown.Show(50'000));
+  EXPECT_FALSE(shown.Show(60'000));
+}
+
 TEST(PassSchedule, SmallLatenessIsMadeUpAndAStallRestartsTheGrid) {
   PassSchedule schedule;
   EXPECT_EQ(schedule.NextStart(0), 0);

@@ -126,6 +126,11 @@ class FrameTap : public Renderer {
     inner_->Present();
     if (recorder_ != nullptr) recorder_->ClearLog();
   }
+  void PresentProgress() override {
+    session_.OnPresent(*inner_, width_, height_);
+    inner_->PresentProgress();
+    if (recorder_ != nullptr) recorder_->ClearLog();
+  }
   Image ReadPixels(int x, int y, int width, int height) override {
     return inner_->ReadPixels(x, y, width, height);
   }

@@ -3,10 +3,12 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
+#include "engine/frame_pacing.h"
 #include "engine/platform/gl_atlas.h"
 #include "engine/platform/gl_shaders.h"
 
@@ -360,11 +362,27 @@ class GlRenderer : public Renderer {
     const bool shrinks = shownWidth < width_ || shownHeight < height_;
     glDisable(GL_SCISSOR_TEST);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+    ++stats_.presents;
     glBlitFramebuffer(0, 0, width_, height_, left, bottom + shownHeight, left + shownWidth, bottom,
                       GL_COLOR_BUFFER_BIT, shrinks ? GL_LINEAR : GL_NEAREST);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     if (target_.swap) target_.swap();
     BindBackBuffer();
+  }
+
+  // The game's screen lets progress frames through at most once per 15 ms of its clock; the
+  // replay's clock moves a frame's time for each, though a build makes hundreds in a fraction of
+  // a second. Measured on this machine's clock, one far closer to the last shown than a
+  // display's refresh stays in the back buffer only (its pixels are all there to be read),
+  // and costs no copy to the display.
+  void PresentProgress() override {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    if (!progressShown_.Show(std::chrono::duration_cast<std::chrono::microseconds>(now).count())) {
+      Flush();
+      ++stats_.progressLeftUnshown;
+      return;
+    }
+    Present();
   }
 
   Image ReadPixels(int x, int y, int width, int height) override {
@@ -454,7 +472,13 @@ class GlRenderer : public Renderer {
     const bool partial = batchFrame_.has_value();
     const int bits = (partial ? kPartialBit : 0) | (batchSmooth_ ? kBilinearBit : 0) |
                      (batchOwnAlpha_ ? kOwnAlphaBit : 0) | (batchKeyed_ ? kKeyedBit : 0);
-    glUseProgram(programs_[bits]);
+    // Program and blending change only between draws that need it: each change makes the
+    // rasteriser look up its state again.
+    if (programs_[bits] != usedProgram_) {
+      usedProgram_ = programs_[bits];
+      glUseProgram(usedProgram_);
+      ++stats_.stateChanges;
+    }
     if (partial) {
       const GrabFrame& f = *batchFrame_;
       glUniform4i(grabKeptLocation_[bits], f.left, f.top, f.keptWidth, f.keptHeight);
@@ -466,11 +490,17 @@ class GlRenderer : public Renderer {
                  GL_STREAM_DRAW);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, batchTexture_);
-    if (batchOwnColour_) {
-      glDisable(GL_BLEND);
-    } else {
-      glEnable(GL_BLEND);
-      glBlendFunc(batchSource_, batchDest_);
+    const BlendState blend{!batchOwnColour_, batchOwnColour_ ? 0u : batchSource_,
+                           batchOwnColour_ ? 0u : batchDest_};
+    if (blend != usedBlend_) {
+      if (blend.on) {
+        glEnable(GL_BLEND);
+        glBlendFunc(blend.source, blend.dest);
+      } else {
+        glDisable(GL_BLEND);
+      }
+      usedBlend_ = blend;
+      ++stats_.stateChanges;
     }
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(batch_.size()));
     batch_.clear();
@@ -493,7 +523,15 @@ class GlRenderer : public Renderer {
   bool batchOwnAlpha_ = false;
   bool batchOwnColour_ = true;
   bool batchKeyed_ = false;
+  struct BlendState {
+    bool on = false;
+    GLenum source = 0, dest = 0;
+    bool operator==(const BlendState&) const = default;
+  };
+  GLuint usedProgram_ = 0;
+  BlendState usedBlend_;  // GL starts with blending off
   GlRenderStats stats_;
+  ProgressShowing progressShown_{8000};  // half a refresh at 60 a second
   std::unordered_map<std::uint32_t, GrabFrame> grabFrames_;
   std::unordered_map<std::uint32_t, Picture> pictures_;
   std::uint32_t nextHandle_ = 1;

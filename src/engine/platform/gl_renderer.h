@@ -24,6 +24,9 @@ struct GlRenderStats {
   long long texturesMade = 0;    // pictures and grabs alike
   long long texelsUploaded = 0;  // sent from memory
   long long grabs = 0;           // back-buffer copies
+  long long stateChanges = 0;    // programs and blending switched between draws
+  long long presents = 0;        // back buffers copied to the display
+  long long progressLeftUnshown = 0;
 };
 
 // The work of a renderer made by MakeGlRenderer; zeros for any other.

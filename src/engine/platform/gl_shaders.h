@@ -19,13 +19,13 @@ flat out ivec4 place;
 void main() {
   gl_Position = vec4(position * pixelToClip - 1.0, 0.0, 1.0);
   uv = texCoord;
-  key = keyColour;
+  key = vec4(keyColour.rgb / 255.0, keyColour.w);
   mode = shading;
   place = picturePlace;
 }
 )";
 
-// key: colour key as 0..255 and whether this quad is keyed; mode: opacity 0..1, own alpha; place: where the
+// key: colour key as 0..1 and whether this quad is keyed; mode: opacity 0..1, own alpha; place: where the
 // picture's texels lie in its texture (an atlas page holds many) and its size. Filtering is done here so that
 // keyed texels never take part: the nearest texel decides whether a spot is drawn, and bilinear averages only
 // unkeyed neighbours, so no key colour bleeds into edges. The source follows kFragmentVersion and the defines
@@ -47,8 +47,11 @@ flat in vec2 mode;
 flat in ivec4 place;
 uniform sampler2D picture;
 out vec4 colour;
+// Texels hold whole 255ths: one off the key by a 255th in any channel is far outside half a 255th,
+// and the squared distance is the cheapest test of that.
 bool IsKey(vec4 texel) {
-  return key.w > 0.5 && all(equal(floor(texel.rgb * 255.0 + 0.5), key.rgb));
+  vec3 off = texel.rgb - key.rgb;
+  return key.w > 0.5 && dot(off, off) < 0.25 / (255.0 * 255.0);
 }
 #ifdef PARTIAL_GRAB
 uniform ivec4 grabKept;
@@ -81,11 +84,11 @@ void main() {
   vec4 w = vec4((1.0 - f.x) * (1.0 - f.y), f.x * (1.0 - f.y), (1.0 - f.x) * f.y, f.x * f.y);
 #ifdef KEYED
   {
+    bvec4 keyed = bvec4(IsKey(t00), IsKey(t10), IsKey(t01), IsKey(t11));
     bool right = f.x >= 0.5;
     bool below = f.y >= 0.5;
-    vec4 nearest = below ? (right ? t11 : t01) : (right ? t10 : t00);
-    if (IsKey(nearest)) discard;
-    w *= vec4(IsKey(t00) ? 0.0 : 1.0, IsKey(t10) ? 0.0 : 1.0, IsKey(t01) ? 0.0 : 1.0, IsKey(t11) ? 0.0 : 1.0);
+    if (below ? (right ? keyed.w : keyed.z) : (right ? keyed.y : keyed.x)) discard;
+    w *= vec4(not(keyed));
   }
 #endif
   texel = (t00 * w.x + t10 * w.y + t01 * w.z + t11 * w.w) / (w.x + w.y + w.z + w.w);

@@ -45,6 +45,10 @@ TEST(GlFrameWork, APlayFrameDrawsInFewCallsAndMakesOrUploadsNoTexture) {
   ASSERT_NE(renderer, nullptr) << "no GL 3.3 core context";
   // The level is built and its intro shown by now; the picture cache is warm.
   for (int pass = 0; pass < 5; ++pass) MainLoopPass(game);
+  // Every frame so far reached the renderer: the build's progress frames on the display or
+  // left in the back buffer, the others on the display.
+  const GlRenderStats built = GlStatsOf(*renderer);
+  EXPECT_EQ(built.presents + built.progressLeftUnshown, engine.screen().presentedFrames());
 
   constexpr int kFrames = 20;
   const GlRenderStats before = GlStatsOf(*renderer);
@@ -55,11 +59,14 @@ TEST(GlFrameWork, APlayFrameDrawsInFewCallsAndMakesOrUploadsNoTexture) {
   EXPECT_EQ(after.texturesMade, before.texturesMade) << "the zoom's grab reuses its texture";
   EXPECT_EQ(after.texelsUploaded, before.texelsUploaded);
   EXPECT_EQ(after.grabs - before.grabs, kFrames) << "one grab per frame, the zoom's";
+  EXPECT_EQ(after.presents - before.presents, kFrames) << "a frame of play is always shown";
   const long long draws = (after.drawCalls - before.drawCalls) / kFrames;
   EXPECT_GT(draws, 0);
   // Effect sprites, the labyrinth with everything on it, the zoom and the HUD: a handful of
   // draws, never one per field or picture.
   EXPECT_LE(draws, 8) << "draw calls per frame";
+  // Each draw could switch both; draws of one program or one blending switch neither.
+  EXPECT_LT(after.stateChanges - before.stateChanges, 2 * draws * kFrames) << "program or blending switched";
 }
 
 }  // namespace
