@@ -12,10 +12,10 @@
 #include "engine/platform/ogg_test_encoder.h"
 #include "engine/silent_sound_device.h"
 #include "engine/sounds.h"
-#include "support/test_files.h"
 #include "engine/tga_decoder.h"
 #include "hostile/allocation_counter.h"
 #include "hostile/picture_files.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -9,8 +9,8 @@
 #include "engine/files.h"
 #include "engine/silent_sound_device.h"
 #include "engine/sounds.h"
-#include "support/test_files.h"
 #include "hostile/allocation_counter.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -7,14 +7,10 @@
 namespace vorantis::testing {
 namespace fs = std::filesystem;
 
-namespace {
-
 std::string ReadText(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
-
-}  // namespace
 
 bool ToolOutcome::Clean() const {
   if (timedOut || signal != 0 || exitCode != 0 || state.empty()) return false;

@@ -26,6 +26,8 @@ struct ToolLimits : ChildLimits {
   ToolLimits() { memoryMegabytes = 2048; }
 };
 
+std::string ReadText(const std::filesystem::path& path);
+
 // Runs the tool with `arguments`, its output, standard error and state kept in `workFolder`.
 ToolOutcome RunReplayTool(const std::vector<std::string>& arguments, const std::filesystem::path& workFolder,
                           const ToolLimits& limits = {});
