@@ -6,7 +6,7 @@
 # when the test defines it (with $status the test's exit status).
 if [ -z "${REAL_WINDOW_LIMIT:-}" ]; then
   export REAL_WINDOW_LIMIT=$1
-  exec timeout -k 10 "$1" bash "$0" "${@:2}"
+  exec timeout -k 30 "$1" bash "$0" "${@:2}"
 fi
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -17,7 +17,8 @@ fail() {
 }
 window_exit() {
   local status=$? pid
-  for pid in "${window_pids[@]}"; do kill -KILL "$pid" 2>/dev/null || true; done
+  # Reaped here, so that the shell reports no killed jobs.
+  for pid in "${window_pids[@]}"; do { kill -KILL "$pid" && wait "$pid"; } 2>/dev/null || true; done
   if declare -F window_on_exit >/dev/null; then window_on_exit; fi
   rm -rf "$work"
   exit "$status"
