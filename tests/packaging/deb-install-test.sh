@@ -4,7 +4,7 @@
 # purges the package again: on every way out, a timeout included.
 # Usage: tests/packaging/deb-install-test.sh DEB   (as root, or with sudo)
 set -euo pipefail
-source "$(dirname "$0")/../scripts/real_window.sh" 300 "$@"
+source "$(dirname "$0")/../scripts/real_window.sh" 600 "$@"
 deb=$(readlink -f "$1")
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
