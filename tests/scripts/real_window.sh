@@ -4,10 +4,10 @@
 # The test runs again under `timeout SECONDS`, which ends its whole process group when the time is
 # up; the exit trap ends the game and Xvfb on every other way out, and then calls window_on_exit
 # when the test defines it (with $status the test's exit status).
-if [ -z "${REAL_WINDOW_LIMIT:-}" ]; then
-  export REAL_WINDOW_LIMIT=$1
-  exec timeout -k 30 "$1" bash "$0" "${@:2}"
-fi
+if [ -z "${REAL_WINDOW_LIMIT:-}" ]; then REAL_WINDOW_LIMIT=$1 exec timeout -k 30 "$1" bash "$0" "${@:2}"; fi
+# Not passed on: a real-window test started from this one gets its own limit.
+window_limit=$REAL_WINDOW_LIMIT
+unset REAL_WINDOW_LIMIT
 work=$(mktemp -d)
 chmod 755 "$work"
 window_pids=()
@@ -24,7 +24,7 @@ window_exit() {
   exit "$status"
 }
 trap window_exit EXIT
-trap 'echo "FAIL: stopped after at most $REAL_WINDOW_LIMIT s"; exit 124' TERM
+trap 'echo "FAIL: stopped after at most $window_limit s"; exit 124' TERM
 
 # usage: window_display WIDTHxHEIGHT [Xvfb options] — a display of this test's own.
 window_display() {
