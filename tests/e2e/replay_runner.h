@@ -1,13 +1,6 @@
 // Runs vorantis-replay on a data folder and reads back its state and trace.
 #pragma once
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
@@ -86,7 +80,7 @@ struct Json {
 struct ReplayResult {
   int exitCode = -1;
   bool timedOut = false;
-  long peakKilobytes = 0;  // the largest resident size of the tool (or its shell)
+  long peakKilobytes = 0;  // the largest resident size of the tool
   std::string errors, stateText, traceText;
   Json state;
   std::vector<Json> frames;
@@ -119,26 +113,70 @@ inline std::string Tap(int pass, const std::string& key, int held = 1) {
   return std::to_string(pass) + " +" + key + "\n" + std::to_string(pass + held) + " -" + key + "\n";
 }
 
-// Runs a shell command to its end: its wait status, and the peak resident size of the
-// largest process it ran (wait4 reports the child's and its reaped children's maximum).
-inline int RunShell(const std::string& command, long& peakKilobytes) {
-  const char* argv[] = {"/bin/sh", "-c", command.c_str(), nullptr};
-  pid_t pid = 0;
-  if (posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char* const*>(argv), environ) != 0) return -1;
-  int status = 0;
-  rusage usage{};
-  while (wait4(pid, &status, 0, &usage) < 0) {
-    if (errno != EINTR) return -1;
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The tool's arguments from options written as for a shell: split at spaces, '...' kept whole.
+inline std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> out;
+  bool quoted = false, inWord = false;
+  for (char c : text) {
+    if (c == '\'' || quoted || c != ' ') {
+      if (!inWord) out.emplace_back();
+      inWord = true;
+      if (c == '\'')
+        quoted = !quoted;
+      else
+        out.back() += c;
+    } else {
+      inWord = false;
+    }
   }
-  peakKilobytes = usage.ru_maxrss;
-  return status;
+  return out;
+}
+
+// Runs the tool with its state, trace and standard error kept in `dir`, the recording renderer
+// unless the options choose one, and `script` as its input (when not empty, or `alwaysInput`).
+// A run that would never end is stopped, with its whole process group, after 100 s.
+inline ReplayResult RunReplayIn(const std::filesystem::path& dir, const std::string& data,
+                                const std::string& options, const std::string& script, bool alwaysInput) {
+  std::filesystem::create_directories(dir);
+  std::vector<std::string> argv{VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay",
+                                "--data",
+                                data,
+                                "--state",
+                                (dir / "state.json").string(),
+                                "--trace",
+                                (dir / "trace.jsonl").string()};
+  if (alwaysInput || !script.empty()) {
+    std::ofstream(dir / "input.txt", std::ios::binary) << script;
+    argv.insert(argv.end(), {"--input", (dir / "input.txt").string()});
+  }
+  for (std::string& word : Words(options)) argv.push_back(std::move(word));
+  if (options.find("--renderer") == std::string::npos) argv.insert(argv.end(), {"--renderer", "record"});
+  // The GL driver's own allocations are not ours to account for.
+  std::vector<std::string> environment;
+  if (options.find("--renderer gl") != std::string::npos)
+    environment.push_back("ASAN_OPTIONS=detect_leaks=0");
+  const ChildEnd end = RunChild(argv, dir / "output.txt", dir / "errors.txt", {100, 0}, environment);
+  ReplayResult result;
+  result.exitCode = end.exitCode;
+  result.timedOut = end.timedOut;
+  result.peakKilobytes = end.peakKilobytes;
+  result.errors = ReadFile(dir / "errors.txt");
+  result.stateText = ReadFile(dir / "state.json");
+  result.traceText = ReadFile(dir / "trace.jsonl");
+  if (!result.stateText.empty()) result.state = Json::Parse(result.stateText);
+  std::istringstream lines(result.traceText);
+  for (std::string line; std::getline(lines, line);)
+    if (!line.empty()) result.frames.push_back(Json::Parse(line));
+  return result;
 }
 
 class ReplayRunner {
  public:
-  // A run that would never end is stopped (and its whole process group with it) after this.
-  static constexpr int kTimeoutSeconds = 100;
-
   static std::string Fixture(const std::string& name) {
     return VORANTIS_SOURCE_DIR "/tests/fixtures/e2e/" + name;
   }
@@ -161,38 +199,10 @@ class ReplayRunner {
     return copy.string();
   }
 
-  // Runs the tool; the recording renderer unless the options choose one.
   ReplayResult Run(const std::string& data, const std::string& options, const std::string& script = "") {
-    const std::filesystem::path dir = scratch_.path() / ("run" + std::to_string(runs_++));
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "input.txt", std::ios::binary) << script;
-    // The GL driver's own allocations are not ours to account for.
-    std::string command =
-        options.find("--renderer gl") != std::string::npos ? "ASAN_OPTIONS=detect_leaks=0 " : "";
-    command += "timeout -k 5 " + std::to_string(kTimeoutSeconds) +
-               " '" VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay' --data '" + data + "' --state '" +
-               (dir / "state.json").string() + "' --trace '" + (dir / "trace.jsonl").string() +
-               "' --input '" + (dir / "input.txt").string() + "' " + options;
-    if (options.find("--renderer") == std::string::npos) command += " --renderer record";
-    ReplayResult result;
-    const int status = RunShell(command + " 2>'" + (dir / "errors.txt").string() + "'", result.peakKilobytes);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    // timeout's own codes: 124 after its TERM, 137 after the KILL that follows.
-    result.timedOut = result.exitCode == 124 || result.exitCode == 137;
-    result.errors = ReadFile(dir / "errors.txt");
-    result.stateText = ReadFile(dir / "state.json");
-    result.traceText = ReadFile(dir / "trace.jsonl");
-    if (!result.stateText.empty()) result.state = Json::Parse(result.stateText);
-    std::istringstream lines(result.traceText);
-    for (std::string line; std::getline(lines, line);)
-      if (!line.empty()) result.frames.push_back(Json::Parse(line));
-    return result;
+    return RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data, options, script, true);
   }
-
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
+  static std::string ReadFile(const std::filesystem::path& path) { return testing::ReadFile(path); }
 
  private:
   ScratchFolder scratch_;

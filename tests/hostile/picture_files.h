@@ -2,21 +2,18 @@
 // pictures with real data, for the tests of hostile pictures.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "support/test_files.h"
 
 namespace vorantis::testing {
 
 inline std::string BigEndian(std::uint32_t value, int bytes) {
   std::string out;
   for (int i = bytes - 1; i >= 0; --i) out += static_cast<char>(value >> (8 * i) & 0xFF);
-  return out;
-}
-
-inline std::string Little(std::uint32_t value, int bytes) {
-  std::string out;
-  for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
   return out;
 }
 
@@ -47,7 +44,8 @@ inline std::string StoredZlib(const std::string& raw) {
     const std::size_t length = std::min<std::size_t>(raw.size() - at, 65535);
     const bool last = at + length == raw.size();
     out += static_cast<char>(last ? 1 : 0);
-    out += Little(static_cast<std::uint32_t>(length), 2) + Little(static_cast<std::uint32_t>(~length), 2);
+    out += LittleEndian(static_cast<std::uint32_t>(length), 2) +
+           LittleEndian(static_cast<std::uint32_t>(~length), 2);
     out += raw.substr(at, length);
     at += length;
   } while (at < raw.size());
@@ -119,48 +117,43 @@ struct TiffEntry {
 
 inline std::string Tiff(const std::vector<TiffEntry>& entries, const std::string& pixels) {
   std::string out =
-      "II*" + std::string(1, '\0') + Little(8 + static_cast<std::uint32_t>(pixels.size()), 4) + pixels;
-  out += Little(static_cast<std::uint32_t>(entries.size()), 2);
+      "II*" + std::string(1, '\0') + LittleEndian(8 + static_cast<std::uint32_t>(pixels.size()), 4) + pixels;
+  out += LittleEndian(static_cast<std::uint32_t>(entries.size()), 2);
   for (const TiffEntry& e : entries) {
-    out += Little(e.tag, 2) + Little(e.type, 2) + Little(1, 4);
-    out += e.type == 3 ? Little(e.value, 2) + std::string(2, '\0') : Little(e.value, 4);
+    out += LittleEndian(e.tag, 2) + LittleEndian(e.type, 2) + LittleEndian(1, 4);
+    out += e.type == 3 ? LittleEndian(e.value, 2) + std::string(2, '\0') : LittleEndian(e.value, 4);
   }
   return out + std::string(4, '\0');
 }
 
-// An uncompressed 8-bit RGB TIFF in one strip of `pixels` bytes, claiming width x height.
-inline std::string LyingTiff(std::uint32_t width, std::uint32_t height,
-                             const std::string& pixels = "abcdef") {
-  const auto count = static_cast<std::uint32_t>(pixels.size());
-  return Tiff({{256, 4, width},
-               {257, 4, height},
-               {258, 3, 8},
-               {259, 3, 1},
-               {262, 3, 2},
-               {273, 4, 8},
-               {277, 3, 3},
-               {278, 4, height},
-               {279, 4, count},
-               {284, 3, 1}},
-              pixels);
+// An uncompressed 8-bit RGB TIFF of width x height with the layout's own entries.
+inline std::string RgbTiff(std::uint32_t width, std::uint32_t height, std::vector<TiffEntry> layout,
+                           const std::string& pixels) {
+  layout.insert(
+      layout.end(),
+      {{256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 2}, {277, 3, 3}, {284, 3, 1}});
+  std::sort(layout.begin(), layout.end(),
+            [](const TiffEntry& a, const TiffEntry& b) { return a.tag < b.tag; });
+  return Tiff(layout, pixels);
 }
 
-// An uncompressed 8-bit RGB TIFF of width x height in one tile of tileSide x tileSide,
-// holding `pixels` bytes.
+// In one strip of `pixels` bytes, claiming width x height.
+inline std::string LyingTiff(std::uint32_t width, std::uint32_t height,
+                             const std::string& pixels = "abcdef") {
+  return RgbTiff(width, height,
+                 {{273, 4, 8}, {278, 4, height}, {279, 4, static_cast<std::uint32_t>(pixels.size())}},
+                 pixels);
+}
+
+// In one tile of tileSide x tileSide holding `pixels` bytes.
 inline std::string TiledTiff(std::uint32_t width, std::uint32_t height, std::uint32_t tileSide,
                              const std::string& pixels) {
-  return Tiff({{256, 4, width},
-               {257, 4, height},
-               {258, 3, 8},
-               {259, 3, 1},
-               {262, 3, 2},
-               {277, 3, 3},
-               {284, 3, 1},
-               {322, 4, tileSide},
-               {323, 4, tileSide},
-               {324, 4, 8},
-               {325, 4, static_cast<std::uint32_t>(pixels.size())}},
-              pixels);
+  return RgbTiff(width, height,
+                 {{322, 4, tileSide},
+                  {323, 4, tileSide},
+                  {324, 4, 8},
+                  {325, 4, static_cast<std::uint32_t>(pixels.size())}},
+                 pixels);
 }
 
 // An 18-byte TGA header: true colour (type 2) or run-length (10), 24 or 32 bits.
@@ -169,9 +162,9 @@ inline std::string TgaHeader(std::uint32_t width, std::uint32_t height, int type
   std::string out(18, '\0');
   out[1] = mapLength > 0 ? 1 : 0;
   out[2] = static_cast<char>(type);
-  out.replace(5, 2, Little(static_cast<std::uint32_t>(mapLength), 2));
+  out.replace(5, 2, LittleEndian(static_cast<std::uint32_t>(mapLength), 2));
   out[7] = mapLength > 0 ? 32 : 0;
-  out.replace(12, 4, Little(width, 2) + Little(height, 2));
+  out.replace(12, 4, LittleEndian(width, 2) + LittleEndian(height, 2));
   out[16] = static_cast<char>(bits);
   return out;
 }

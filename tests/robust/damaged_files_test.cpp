@@ -24,19 +24,7 @@ using testing::ScratchFolder;
 enum class Damage { kHalf, kOneByte, kEmpty, kFlipped };
 constexpr Damage kDamages[] = {Damage::kHalf, Damage::kOneByte, Damage::kEmpty, Damage::kFlipped};
 
-const char* DamageName(Damage damage) {
-  switch (damage) {
-    case Damage::kHalf:
-      return "cut to half";
-    case Damage::kOneByte:
-      return "cut to 1 byte";
-    case Damage::kEmpty:
-      return "emptied";
-    case Damage::kFlipped:
-      return "bits flipped";
-  }
-  return "";
-}
+constexpr const char* kDamageNames[] = {"cut to half", "cut to 1 byte", "emptied", "bits flipped"};
 
 struct DataFile {
   fs::path data;      // the data set it belongs to
@@ -144,7 +132,7 @@ TEST_P(DamagedDataFiles, EachDamagedFileStartsPlaysAndStops) {
       const auto outcome =
           testing::RunShortPlay(data, script, scratch.path() / ("run" + std::to_string(runs)));
       EXPECT_TRUE(outcome.Clean()) << file.data.filename().string() << "/" << name << " "
-                                   << DamageName(damage) << ": " << outcome.Describe();
+                                   << kDamageNames[static_cast<int>(damage)] << ": " << outcome.Describe();
       fs::remove_all(data);
       ++runs;
     }

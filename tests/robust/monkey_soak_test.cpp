@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -15,6 +14,7 @@ namespace vorantis {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadText;
 using testing::RunReplayTool;
 using testing::ScratchFolder;
 using testing::ToolLimits;
@@ -24,11 +24,6 @@ long long Member(const std::string& state, const std::string& name) {
   std::smatch match;
   if (!std::regex_search(state, match, std::regex("\"" + name + "\":(-?[0-9]+)"))) return -1;
   return std::stoll(match[1]);
-}
-
-std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 ToolOutcome Monkey(const fs::path& work, const std::string& seed, long passes,

@@ -1,26 +1,17 @@
-// Runs vorantis-replay as a child under limits: its own process group (ended whole on
-// every path), a wall-clock safety net, and a memory ceiling (an address-space limit,
-// or in a sanitizer build the sanitizer's own limits, since ASan reserves far more
-// address space than it uses).
+// Runs vorantis-replay as a child under limits (see support/child_process.h) and keeps what it
+// wrote.
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
+
 namespace vorantis::testing {
 
-#if defined(__SANITIZE_ADDRESS__)
-inline constexpr bool kSanitizerBuild = true;
-#else
-inline constexpr bool kSanitizerBuild = false;
-#endif
-
-struct ToolOutcome {
-  bool timedOut = false;
+struct ToolOutcome : ChildEnd {
   int timeoutSeconds = 0;
-  int signal = 0;      // the signal that ended it, or 0
-  int exitCode = -1;   // when it exited
   std::string output;  // standard output
   std::string errors;
   std::string state;
@@ -31,16 +22,15 @@ struct ToolOutcome {
   std::string Describe() const;
 };
 
-struct ToolLimits {
-  int timeoutSeconds = 60;
-  long memoryMegabytes = 2048;
+struct ToolLimits : ChildLimits {
+  ToolLimits() { memoryMegabytes = 2048; }
 };
+
+std::string ReadText(const std::filesystem::path& path);
 
 // Runs the tool with `arguments`, its output, standard error and state kept in `workFolder`.
 ToolOutcome RunReplayTool(const std::vector<std::string>& arguments, const std::filesystem::path& workFolder,
                           const ToolLimits& limits = {});
-
-std::string ReplayToolPath();
 
 // A folder that reads like `source` but is made of symbolic links, with real folders
 // along `replaced` (relative to `source`) and a real copy of the file it names, so that

@@ -1,6 +1,5 @@
 // End-to-end runs of the replay tool on small data sets under tests/fixtures/replay.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "e2e/replay_runner.h"
 #include "engine/platform/testing/ogg_test_encoder.h"
 #include "support/test_game.h"
 
@@ -17,15 +17,11 @@ namespace vorantis {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::ReplayResult;
 using testing::ScratchFolder;
 
-const std::string kTool = VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay";
 const std::string kFixtures = VORANTIS_SOURCE_DIR "/tests/fixtures/replay/";
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // The data folder as the game sees it: its real path, with backslashes, escaped for JSON.
 std::string JsonBaseDirectory(const fs::path& folder) {
@@ -45,22 +41,9 @@ struct ToolRun {
 class ReplayTool : public ::testing::Test {
  protected:
   ToolRun Run(const std::string& data, const std::string& arguments, const std::string& script = "") {
-    const fs::path dir = scratch_.path() / ("run" + std::to_string(runs_++));
-    fs::create_directories(dir);
-    std::string command = "'" + kTool + "' --data '" + data + "' --state '" + (dir / "state.json").string() +
-                          "' --trace '" + (dir / "trace.jsonl").string() + "' " + arguments;
-    if (arguments.find("--renderer") == std::string::npos) command += " --renderer record";
-    // The GL driver's own allocations are not ours to account for.
-    if (arguments.find("--renderer gl") != std::string::npos)
-      command = "ASAN_OPTIONS=detect_leaks=0 " + command;
-    if (!script.empty()) {
-      std::ofstream(dir / "input.txt", std::ios::binary) << script;
-      command += " --input '" + (dir / "input.txt").string() + "'";
-    }
-    command += " 2>'" + (dir / "errors.txt").string() + "'";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(dir / "errors.txt"),
-            ReadFile(dir / "state.json"), ReadFile(dir / "trace.jsonl")};
+    const ReplayResult run = testing::RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data,
+                                                  arguments, script, false);
+    return {run.exitCode, run.errors, run.stateText, run.traceText};
   }
 
   ScratchFolder scratch_;
