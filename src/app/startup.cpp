@@ -50,7 +50,7 @@ void StartUp(Game& game) {
   if (screen.OpenScreenInWindow(window, 0, 0, width, height, 1, 0, 0) == 0) EngineReport(game, kReportScreen);
   engine.input().SetScreenSize(width, height);
 
-  game.matrix.Create(512, 512);
+  game.level.matrix.Create(512, 512);
   LoadTileGraphics(game);
   LoadObjectDefinitions(game);
   LoadSoundEffects(game);
@@ -67,10 +67,10 @@ void StartUp(Game& game) {
 }
 
 void MainLoopPass(Game& game) {
-  if (game.settings.USESELFCREATEBASE == 1 && game.builtLevelNumber != game.play.levelNumber) {
+  if (game.settings.USESELFCREATEBASE == 1 && game.level.builtLevelNumber != game.play.levelNumber) {
     NewLevel(game);
     game.play.levelIntroPending = 1;
-    game.builtLevelNumber = game.play.levelNumber;
+    game.level.builtLevelNumber = game.play.levelNumber;
   }
   game.engine.screen().PumpWindowMessage(1);
   game.engine.input().PollMouse();

@@ -152,7 +152,7 @@ void PollControls(Game& game) {
   ScanActions(game);
 
   // A dialog's own polls run inside ScanActions and share direction and stepDelay.
-  Cursor& cursor = game.cursor;
+  Cursor& cursor = game.play.cursor;
   cursor.stepDelay += 1;
   if (cursor.stepDelay > game.settings.cursorDelay) {
     if (controls.direction != control::kNone) StepCursor(game, controls.direction);

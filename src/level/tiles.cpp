@@ -151,14 +151,14 @@ std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
 }
 
 void LoadTileDefinition(Game& game, int column, int row, const std::string& path) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   std::shared_ptr<const TileDefinition> definition = ReadTileDefinition(game, path);
   if (definition) ApplyTileDefinition(game, *field, *definition);
 }
 
 void AssignFieldGraphic(Game& game, int column, int row, const std::string& fileName) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   const TileGraphic* graphic = FindTileGraphic(game, fileName);
   if (graphic == nullptr) return;
@@ -169,7 +169,7 @@ void AssignFieldGraphic(Game& game, int column, int row, const std::string& file
 }
 
 void FitFieldSprite(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr || field->sprite3D == 0 || field->opacity <= 0) return;
   const auto side = static_cast<float>(NearestInt(game.tileSize()));
   game.engine.screen().ScaleSprite3D(field->sprite3D, side, side);
@@ -189,7 +189,7 @@ void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& d
 }
 
 void SpawnFieldObjects(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   Screen& screen = game.engine.screen();
   field->objectCollision = 0;
@@ -198,7 +198,7 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       field->highestChildSlot < 0 ? -1 : (field->highestChildSlot > 7 ? 7 : field->highestChildSlot);
   for (int slot = 0; slot <= lastSlot; ++slot) {
     const std::string& slotName = Str(field->childNames[slot]);
-    for (const ObjectDefinition& definition : game.objectDefinitions) {
+    for (const ObjectDefinition& definition : game.level.objectDefinitions) {
       if (definition.name != slotName || definition.name == "NOPE") continue;
       if (game.random.RandomUpTo(definition.density) != 0) continue;
       FieldObject object;
@@ -210,16 +210,16 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       object.traits = definition.traits;
       AlignFieldObject(game, object, definition);
       // Objects are only ever appended, so a slot's id names its object for the whole level.
-      field->childIds[slot] = static_cast<std::int32_t>(game.fieldObjects.size());
+      field->childIds[slot] = static_cast<std::int32_t>(game.level.fieldObjects.size());
       field->lastSpawnedSlot = slot;
-      game.fieldObjects.push_back(std::move(object));
+      game.level.fieldObjects.push_back(std::move(object));
       if (definition.traits.isGoody == 1) ++game.play.tilesLeft;
     }
   }
 }
 
 void PlaceTile(Game& game, int column, int row, Text tileCode) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   field->tileCode = tileCode;
   LoadTileDefinition(game, column, row, TileDefinitionPath(game, Str(tileCode)));

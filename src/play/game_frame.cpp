@@ -21,12 +21,12 @@ void DrawFields(Game& game) {
     for (int i = 0; i <= view.columns; ++i) {
       const int column = view.firstColumn + i;
       const int row = view.firstRow + j;
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (!field || field->opacity <= 0 || field->inLevel != 1) continue;
       FixBlueFloor(game, column, row);
       FixPinkFloor(game, column, row);
       // The colouring may have placed a new tile: draw what the field holds now.
-      field = game.matrix.Find(column, row);
+      field = game.level.matrix.Find(column, row);
       screen.DrawSprite3D(field->sprite3D, NearestInt(static_cast<float>(i) * tile),
                           NearestInt(static_cast<float>(j) * tile), field->opacity);
     }
@@ -78,7 +78,7 @@ void MoveEffectSprites(Game& game, std::int32_t additive) {
   }
   const float width = game.screenWidth;
   const float height = game.screenHeight;
-  for (EffectSprite& sprite : game.effectSprites) {
+  for (EffectSprite& sprite : game.catalogues.effectSprites) {
     if (game.random.RandomUpTo(50) == 0) {
       const std::int32_t r1 = game.random.RandomUpTo(10);
       const std::int32_t r2 = game.random.RandomUpTo(10);
@@ -102,7 +102,7 @@ void CompleteLevel(Game& game) {
   AddSaturating(game.play.levelNumber, 1);
   game.play.timeLeft = 0;
   Sounds& sounds = game.engine.sounds();
-  for (const SoundAsset& track : game.musicTracks) {
+  for (const SoundAsset& track : game.catalogues.musicTracks) {
     if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
   }
 }

@@ -60,7 +60,7 @@ namespace {
 
 void FreeGlyphs(Game& game) {
   Screen& screen = game.engine.screen();
-  for (Glyph& glyph : game.glyphs) {
+  for (Glyph& glyph : game.font.glyphs) {
     if (screen.Sprite3DExists(glyph.sprite3D)) screen.ReleaseSprite3D(glyph.sprite3D);
     if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
     glyph.sprite3D = 0;
@@ -71,7 +71,7 @@ void FreeGlyphs(Game& game) {
 void LoadGlyph(Game& game, unsigned char character) {
   Screen& screen = game.engine.screen();
   const GlyphSlot slot = GlyphSlotFor(character);
-  Glyph& glyph = game.glyphs[slot.slot];
+  Glyph& glyph = game.font.glyphs[slot.slot];
   glyph.name = slot.name;
   if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
   screen.SetDefaultColourKey(-1, Rgb(255, 255, 255));
@@ -92,27 +92,27 @@ void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, flo
   const float s = size < 0 ? 1.0f : size;
   switch (code) {
     case '\\':
-      game.penX = 0;
-      game.penY += game.glyphs['A'].height * 1.2f * s;
+      game.font.penX = 0;
+      game.font.penY += game.font.glyphs['A'].height * 1.2f * s;
       return;
     case '|':
-      game.penX = 0;
-      game.penY = 0;
+      game.font.penX = 0;
+      game.font.penY = 0;
       return;
     case ' ':
-      game.penX += game.glyphs['I'].width;
+      game.font.penX += game.font.glyphs['I'].width;
       return;
     default:
       break;
   }
-  const Glyph& glyph = game.glyphs[code];
+  const Glyph& glyph = game.font.glyphs[code];
   if (glyph.sprite3D == 0) return;
   Screen& screen = game.engine.screen();
   screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width * s)),
                        static_cast<float>(NearestInt(glyph.height * s)));
   if (angle != 0) screen.TurnSprite3D(glyph.sprite3D, NearestInt(angle), 1);
-  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.penX), NearestInt(y + game.penY), alpha);
-  game.penX += glyph.width * s * spacing;
+  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.font.penX), NearestInt(y + game.font.penY), alpha);
+  game.font.penX += glyph.width * s * spacing;
 }
 
 }  // namespace
