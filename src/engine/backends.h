@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/image.h"
+#include "engine/sound.h"
 
 namespace vorantis {
 

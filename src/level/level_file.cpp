@@ -1,3 +1,5 @@
+#include "level/level_file.h"
+
 #include <algorithm>
 
 #include "core/datafile.h"

@@ -8,7 +8,6 @@ namespace vorantis {
 struct Game;
 
 void StartSelfCreatedGame(Game& game, const std::string& basePath);
-void LoadLevelFile(Game& game, const std::string& levelPath);
 void NewLevel(Game& game);
 
 void StartLevelMusic(Game& game);

@@ -5,9 +5,12 @@
 #include "core/saturating.h"
 #include "engine/engine.h"
 #include "play/actors.h"
+#include "play/countdown.h"
 #include "play/enemies.h"
 #include "play/floor_colouring.h"
+#include "play/game_over.h"
 #include "play/hud.h"
+#include "play/level_intro.h"
 #include "play/screen_shot.h"
 #include "play/view.h"
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/startup.h"
+#include "app/main_loop.h"
 #include "controls_fixture.h"
 #include "core/program_end.h"
 

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/main_loop.h"
 
 #include <gtest/gtest.h>
 

@@ -16,6 +16,7 @@
 #include "engine/files.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/platform/ogg_decoder.h"
+#include "level/level_file.h"
 #include "level/level_setup.h"
 #include "level/object_definitions.h"
 #include "present/catalogues.h"

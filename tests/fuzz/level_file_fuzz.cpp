@@ -9,7 +9,7 @@
 #include "core/datafile.h"
 #include "core/program_end.h"
 #include "fuzz_world.h"
-#include "level/level_setup.h"
+#include "level/level_file.h"
 
 using namespace vorantis;
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "level/builders.h"
+#include "level/level_file.h"
 #include "level/level_setup.h"
 #include "level/object_definitions.h"
 #include "level/tiles.h"

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "core/program_end.h"
+#include "play/countdown.h"
 #include "play/game_frame.h"
+#include "play/game_over.h"
 #include "play/hud.h"
+#include "play/level_intro.h"
 #include "play/play_fixture.h"
 #include "present/credits.h"
 

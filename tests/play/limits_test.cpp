@@ -9,9 +9,9 @@
 #include "core/saturating.h"
 #include "level/tiles.h"
 #include "play/actors.h"
+#include "play/countdown.h"
 #include "play/floor_colouring.h"
 #include "play/game_frame.h"
-#include "play/hud.h"
 #include "play/play_fixture.h"
 #include "play/view.h"
 
