@@ -140,6 +140,20 @@ void ApplyTileDefinition(Game& game, MatrixField& field, const TileDefinition& d
   field.objectCollision = -1;
 }
 
+// Finishes size and drawing offset of an object just spawned from definition.
+void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& definition) {
+  Screen& screen = game.engine.screen();
+  if (!screen.Sprite3DExists(object.sprite3D)) return;
+  const float tile = game.tileSize();
+  if (definition.fitToMatrix == 1) {
+    object.width = tile;
+    object.height = tile;
+    const auto side = static_cast<float>(NearestInt(tile));
+    screen.ScaleSprite3D(object.sprite3D, side, side);
+  }
+  ApplyHotspot(definition, object.width, object.height, tile, object.offsetX, object.offsetY);
+}
+
 }  // namespace
 
 std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
@@ -173,19 +187,6 @@ void FitFieldSprite(Game& game, int column, int row) {
   if (field == nullptr || field->sprite3D == 0 || field->opacity <= 0) return;
   const auto side = static_cast<float>(NearestInt(game.tileSize()));
   game.engine.screen().ScaleSprite3D(field->sprite3D, side, side);
-}
-
-void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& definition) {
-  Screen& screen = game.engine.screen();
-  if (!screen.Sprite3DExists(object.sprite3D)) return;
-  const float tile = game.tileSize();
-  if (definition.fitToMatrix == 1) {
-    object.width = tile;
-    object.height = tile;
-    const auto side = static_cast<float>(NearestInt(tile));
-    screen.ScaleSprite3D(object.sprite3D, side, side);
-  }
-  ApplyHotspot(definition, object.width, object.height, tile, object.offsetX, object.offsetY);
 }
 
 void SpawnFieldObjects(Game& game, int column, int row) {

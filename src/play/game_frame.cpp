@@ -36,6 +36,32 @@ void DrawFields(Game& game) {
   }
 }
 
+namespace {
+
+void DrawPlayfield(Game& game) {
+  game.engine.screen().FillScreen(Rgb(0, 0, 0));
+  MoveEffectSprites(game, 1);
+  DrawFields(game);
+  DrawFieldObjects(game);
+  MoveEnemies(game);
+  StepPlayer(game);
+  ShowLevelIntro(game);
+  ZoomScreen(game, game.settings.SMOOTH);
+  DrawHud(game);
+}
+
+// Moves on to the next level number and silences the music.
+void CompleteLevel(Game& game) {
+  AddSaturating(game.play.levelNumber, 1);
+  game.play.timeLeft = 0;
+  Sounds& sounds = game.engine.sounds();
+  for (const SoundAsset& track : game.catalogues.musicTracks) {
+    if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
+  }
+}
+
+}  // namespace
+
 void RunGameFrame(Game& game) {
   Screen& screen = game.engine.screen();
   // Only the floor colouring of this frame lowers tilesLeft; the controls never do.
@@ -58,18 +84,6 @@ void RunGameFrame(Game& game) {
   if (!(wonThisFrame && game.settings.USESELFCREATEBASE == 1)) StepTimer(game, -1);
   screen.PresentFrame();
   if (game.play.gameState == kGameOver) ShowGameOver(game);
-}
-
-void DrawPlayfield(Game& game) {
-  game.engine.screen().FillScreen(Rgb(0, 0, 0));
-  MoveEffectSprites(game, 1);
-  DrawFields(game);
-  DrawFieldObjects(game);
-  MoveEnemies(game);
-  StepPlayer(game);
-  ShowLevelIntro(game);
-  ZoomScreen(game, game.settings.SMOOTH);
-  DrawHud(game);
 }
 
 void MoveEffectSprites(Game& game, std::int32_t additive) {
@@ -99,15 +113,6 @@ void MoveEffectSprites(Game& game, std::int32_t additive) {
     screen.DrawSprite3D(sprite.sprite3D, NearestInt(sprite.x), NearestInt(sprite.y), 255);
   }
   screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-}
-
-void CompleteLevel(Game& game) {
-  AddSaturating(game.play.levelNumber, 1);
-  game.play.timeLeft = 0;
-  Sounds& sounds = game.engine.sounds();
-  for (const SoundAsset& track : game.catalogues.musicTracks) {
-    if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
-  }
 }
 
 void ZoomScreen(Game& game, std::int8_t smooth) {

@@ -11,6 +11,11 @@ namespace vorantis {
 
 namespace {
 
+// EGFXMAX counts at most this. Every effect sprite moves, draws random numbers and is
+// drawn on every frame: 256 passes over a folder of a few pictures make a thousand
+// sprites, about what one frame can carry besides the labyrinth (the default data makes 16).
+constexpr std::int32_t kLargestEgfxMax = 255;
+
 // The first sound effect whose file name equals name; nullptr when none does.
 const SoundAsset* FindSoundEffect(const Game& game, const std::string& name) {
   for (const SoundAsset& effect : game.catalogues.soundEffects) {
