@@ -61,7 +61,7 @@ struct BenchWorld {
     ok = ReadSettingsFile(game->settings, game->random, game->baseDirectory,
                           game->baseDirectory + "DATA\\ini.txt");
     game->objectScale = game->screenWidth / static_cast<float>(game->settings.RESBASEW);
-    game->matrix.Create(512, 512);
+    game->level.matrix.Create(512, 512);
     LoadTileGraphics(*game);
     LoadObjectDefinitions(*game);
   }
@@ -90,7 +90,7 @@ void BuildLevel(benchmark::State& state) {
     benchmark::DoNotOptimize(game.play.tilesLeft);
   }
   state.counters["fields"] = static_cast<double>(game.level.levelWidth + 1) * (game.level.levelHeight + 1);
-  state.counters["objects"] = static_cast<double>(game.fieldObjects.size());
+  state.counters["objects"] = static_cast<double>(game.level.fieldObjects.size());
   state.counters["peak_MB"] = PeakMegabytes();
 }
 

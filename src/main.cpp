@@ -1,5 +1,5 @@
 // The game's entry: no arguments are read; the current directory holds the data.
-#include "app/startup.h"
+#include "app/main_loop.h"
 #include "engine/engine.h"
 #include "engine/platform/desktop_backends.h"
 #include "engine/platform/end_signals.h"

@@ -11,7 +11,7 @@ namespace {
 
 // Clears one field of a ray; false when the ray stops before it.
 bool BlastField(Game& game, int column, int row) {
-  const MatrixField* field = game.matrix.Find(column, row);
+  const MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr || field->useCollision == 2) return false;
   const std::string& code = Str(field->tileCode);
   if (code == "LAB_FIXED_FLOOR" || code == "LAB_FIXED_PINK_FLOOR") {

@@ -108,20 +108,8 @@ int ScanGamepadAction(Game& game) {
   return action;
 }
 
-// Reads the action held this pass into controls.lastAction, updates the
-// primary-released mark and dispatches the action.
-void ScanActions(Game& game) {
-  const int action = game.gamepadPresent == 1 ? ScanGamepadAction(game) : ScanKeyboardAction(game);
-  game.controls.lastAction = action;
-  if (action != control::kNone) DispatchAction(game, action);
-}
-
-}  // namespace
-
-int ScanDirection(Game& game) {
-  return game.gamepadPresent == 1 ? ScanGamepadDirection(game) : ScanKeyboardDirection(game);
-}
-
+// Arms the bomb after a release of the primary control, then acts: a dialog, a bomb
+// or nothing (the remaining actions only answer dialogs).
 void DispatchAction(Game& game, int action) {
   ControlsState& controls = game.controls;
   if (controls.primaryReleasedMark == PrimaryMark::kReleased) controls.armed = 1;
@@ -145,6 +133,22 @@ void DispatchAction(Game& game, int action) {
   }
 }
 
+// Reads the action held this pass into controls.lastAction, updates the
+// primary-released mark and dispatches the action.
+void ScanActions(Game& game) {
+  const int action = game.gamepadPresent == 1 ? ScanGamepadAction(game) : ScanKeyboardAction(game);
+  game.controls.lastAction = action;
+  if (action != control::kNone) DispatchAction(game, action);
+}
+
+// The direction held this pass (control::kUp .. control::kNone). On the keyboard it
+// also applies Page Up and Page Down released since the last pass.
+int ScanDirection(Game& game) {
+  return game.gamepadPresent == 1 ? ScanGamepadDirection(game) : ScanKeyboardDirection(game);
+}
+
+}  // namespace
+
 void PollControls(Game& game) {
   if (game.observer) game.observer->OnControlsPoll();
   ControlsState& controls = game.controls;
@@ -152,7 +156,7 @@ void PollControls(Game& game) {
   ScanActions(game);
 
   // A dialog's own polls run inside ScanActions and share direction and stepDelay.
-  Cursor& cursor = game.cursor;
+  Cursor& cursor = game.play.cursor;
   cursor.stepDelay += 1;
   if (cursor.stepDelay > game.settings.cursorDelay) {
     if (controls.direction != control::kNone) StepCursor(game, controls.direction);

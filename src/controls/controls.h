@@ -10,12 +10,4 @@ struct Game;
 // cursor step when stepDelay has run past cursorDelay.
 void PollControls(Game& game);
 
-// The direction held this pass (control::kUp .. control::kNone). On the keyboard it
-// also applies Page Up and Page Down released since the last pass.
-int ScanDirection(Game& game);
-
-// Arms the bomb after a release of the primary control, then acts: a dialog, a bomb
-// or nothing (the remaining actions only answer dialogs).
-void DispatchAction(Game& game, int action);
-
 }  // namespace vorantis

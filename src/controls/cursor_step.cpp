@@ -16,10 +16,10 @@ void StepCursor(Game& game, int direction) {
 
   // A field outside the Matrix blocks like a wall.
   const FieldPosition here = CursorField(game);
-  const MatrixField* target = here.valid ? game.matrix.Find(here.column + dx, here.row + dy) : nullptr;
+  const MatrixField* target = here.valid ? game.level.matrix.Find(here.column + dx, here.row + dy) : nullptr;
   if (target == nullptr || target->useCollision != 0) dx = dy = 0;
 
-  Cursor& cursor = game.cursor;
+  Cursor& cursor = game.play.cursor;
   cursor.heading = heading::kNone;
   if (dx == -1) cursor.heading = heading::kLeft;
   if (dx == 1) cursor.heading = heading::kRight;

@@ -80,7 +80,7 @@ void RunPauseDialog(Game& game) {
   for (;;) {
     const int answer = DialogPass(game, kPauseLines);
     if (answer == control::kActionB) {
-      game.builtLevelNumber = -1;
+      game.level.builtLevelNumber = -1;
       game.play.totalScore = game.play.bankedScore;
       return;
     }

@@ -6,6 +6,11 @@
 
 namespace vorantis {
 
+namespace {
+
+constexpr const char* kReportTitle = "ERROR ";
+
+// The message of a report code; paths are shown as the file layer opens them.
 std::string ReportText(const Game& game, int code) {
   switch (code) {
     case kReportConfiguration:
@@ -22,8 +27,6 @@ std::string ReportText(const Game& game, int code) {
       return std::string();
   }
 }
-
-namespace {
 
 [[noreturn]] void Finish(Game& game, ProgramEnded ended) {
   game.engine.Shutdown();

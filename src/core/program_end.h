@@ -23,11 +23,6 @@ inline constexpr int kReportWindow = 2;
 inline constexpr int kReportLevelFile = 4;
 inline constexpr int kReportSelfCreateBase = 5;
 
-inline const char* const kReportTitle = "ERROR ";
-
-// The message of a report code; paths are shown as the file layer opens them.
-std::string ReportText(const Game& game, int code);
-
 // Shows the report's message box, then ends the program.
 [[noreturn]] void EngineReport(Game& game, int code);
 

@@ -10,8 +10,26 @@
 #include <vector>
 
 #include "engine/image.h"
+#include "engine/sound.h"
 
 namespace vorantis {
+
+// Direct3D 7 blend factor numbers, kept whatever interface interprets them.
+enum BlendFactor : int {
+  kBlendZero = 1,
+  kBlendOne = 2,
+  kBlendSourceColour = 3,
+  kBlendInverseSourceColour = 4,
+  kBlendSourceAlpha = 5,
+  kBlendInverseSourceAlpha = 6,
+  kBlendDestAlpha = 7,
+  kBlendInverseDestAlpha = 8,
+  kBlendDestColour = 9,
+  kBlendInverseDestColour = 10,
+  kBlendSourceAlphaSaturate = 11,
+  kBlendBothSourceAlpha = 12,
+  kBlendBothInverseSourceAlpha = 13,
+};
 
 struct DesktopMode {
   int width = 0;
@@ -31,8 +49,8 @@ struct QuadDraw {
   std::uint32_t texture = 0;
   std::array<QuadCorner, 4> corners{};
   int opacity = 255;
-  int blendSource = 5;
-  int blendDest = 6;
+  int blendSource = kBlendSourceAlpha;
+  int blendDest = kBlendInverseSourceAlpha;
   bool smooth = false;
   bool ownAlpha = false;        // mode bit 8: the texture's alpha is multiplied by the opacity
   bool keyed = true;            // texels of the colour key are never drawn

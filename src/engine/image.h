@@ -1,9 +1,8 @@
-// Decoded pictures and sounds as the engine keeps them in memory.
+// Decoded pictures as the engine keeps them in memory, and the decoders that make them.
 #pragma once
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 namespace vorantis {
@@ -17,16 +16,7 @@ struct Image {
   std::vector<std::uint8_t> rgba;
 };
 
-// Signed 16-bit little-endian interleaved PCM (or, for WAV data, the file's own format).
-struct Pcm {
-  int channels = 0;
-  int sampleRate = 0;
-  int bitsPerSample = 16;
-  std::vector<std::uint8_t> bytes;
-};
-
 // A decoder answers true and fills the result when it accepts the bytes.
 using ImageDecoder = std::function<bool(const std::vector<std::uint8_t>&, Image&)>;
-using SoundDecoder = std::function<bool(const std::vector<std::uint8_t>&, Pcm&)>;
 
 }  // namespace vorantis

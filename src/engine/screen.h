@@ -16,23 +16,6 @@ namespace vorantis {
 
 class Clock;
 
-// Direct3D 7 blend factor numbers, kept whatever interface interprets them.
-enum BlendFactor : int {
-  kBlendZero = 1,
-  kBlendOne = 2,
-  kBlendSourceColour = 3,
-  kBlendInverseSourceColour = 4,
-  kBlendSourceAlpha = 5,
-  kBlendInverseSourceAlpha = 6,
-  kBlendDestAlpha = 7,
-  kBlendInverseDestAlpha = 8,
-  kBlendDestColour = 9,
-  kBlendInverseDestColour = 10,
-  kBlendSourceAlphaSaturate = 11,
-  kBlendBothSourceAlpha = 12,
-  kBlendBothInverseSourceAlpha = 13,
-};
-
 inline constexpr std::uint32_t Rgb(int red, int green, int blue) {
   return static_cast<std::uint32_t>(red & 255) | (static_cast<std::uint32_t>(green & 255) << 8) |
          (static_cast<std::uint32_t>(blue & 255) << 16);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/backends.h"
-#include "engine/image.h"
+#include "engine/sound.h"
 
 namespace vorantis {
 

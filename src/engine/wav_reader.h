@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/image.h"
+#include "engine/sound.h"
 
 namespace vorantis {
 

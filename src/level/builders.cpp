@@ -54,8 +54,8 @@ void EdgeSweep(Game& game, bool west) {
     const int column = west ? entry.column - 1 : entry.column;
     const int row = west ? entry.row : entry.row - 1;
     if (column < 0 || row < 0) continue;
-    const MatrixField* neighbour = game.matrix.Find(column, row);
-    MatrixField* field = game.matrix.Find(entry.column, entry.row);
+    const MatrixField* neighbour = game.level.matrix.Find(column, row);
+    MatrixField* field = game.level.matrix.Find(entry.column, entry.row);
     if (neighbour == nullptr || field == nullptr) continue;
     const std::string& neighbourCode = Str(neighbour->tileCode);
     if (neighbourCode == Str(entry.tileCode)) continue;
@@ -67,9 +67,9 @@ void EdgeSweep(Game& game, bool west) {
 // One step of the build progress bar while the builders fill the level.
 void BuilderProgressStep(Game& game) {
   ProgressBar& bar = game.level.builderBar;
-  if (game.builtLevelNumber != game.play.levelNumber) {
+  if (game.level.builtLevelNumber != game.play.levelNumber) {
     bar.length = 1.0f;
-    game.builtLevelNumber = game.play.levelNumber;
+    game.level.builtLevelNumber = game.play.levelNumber;
   }
   GrowBar(game, bar);
   DrawBar(game, bar);
@@ -86,7 +86,7 @@ void FillWalls(Game& game, int width, int height) {
   for (int column = 0; column <= width; ++column) {
     for (int row = 0; row <= height; ++row) {
       PlaceTile(game, column, row, wall);
-      if (MatrixField* field = game.matrix.Find(column, row)) field->inLevel = 1;
+      if (MatrixField* field = game.level.matrix.Find(column, row)) field->inLevel = 1;
       BuilderProgressStep(game);
     }
   }
@@ -120,16 +120,16 @@ void RandomWalk(Game& game, int width, int height, WalkKind kind) {
       default:
         break;
     }
-    const MatrixField* field = game.matrix.Find(x, y);
+    const MatrixField* field = game.level.matrix.Find(x, y);
     if (field == nullptr || field->tileCode != wall) continue;
     PlaceTile(game, x, y, code);
     if (!floor) continue;
     ++game.play.tilesLeft;
     if (firstDug) {
       firstDug = false;
-      game.cursor.heading = heading::kNone;
-      game.cursor.x = static_cast<float>(x) * game.tileSize();
-      game.cursor.y = static_cast<float>(y) * game.tileSize();
+      game.play.cursor.heading = heading::kNone;
+      game.play.cursor.x = static_cast<float>(x) * game.tileSize();
+      game.play.cursor.y = static_cast<float>(y) * game.tileSize();
     }
   }
   if (floor) {
@@ -149,7 +149,7 @@ void EdgePass(Game& game) {
   candidates.clear();
   for (int column = 0; column <= game.level.levelWidth; ++column) {
     for (int row = 0; row <= game.level.levelHeight; ++row) {
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (field != nullptr && field->tileCode == floor)
         candidates.push_back(EdgeCandidate{column, row, floor});
     }

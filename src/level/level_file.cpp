@@ -1,3 +1,5 @@
+#include "level/level_file.h"
+
 #include <algorithm>
 
 #include "core/datafile.h"
@@ -46,7 +48,7 @@ struct FieldWalk {
   // The kept field this step names; nullptr beyond the kept level area.
   MatrixField* Kept(Game& game) const {
     if (column > game.level.levelWidth || row > game.level.levelHeight) return nullptr;
-    return game.matrix.Find(static_cast<int>(column), static_cast<int>(row));
+    return game.level.matrix.Find(static_cast<int>(column), static_cast<int>(row));
   }
 };
 
@@ -73,7 +75,7 @@ void PrepareLoadedLevelForPlay(Game& game) {
   int startRow = -1;
   for (int column = 0; column <= game.level.levelWidth; ++column) {
     for (int row = 0; row <= game.level.levelHeight; ++row) {
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (field == nullptr || !IsUncolouredFloor(Str(field->tileCode))) continue;
       ++floorFields;
       if (startColumn < 0) {
@@ -87,9 +89,9 @@ void PrepareLoadedLevelForPlay(Game& game) {
     startRow = 1;
   }
   LoadPlayerGraphic(game);
-  game.cursor.heading = heading::kNone;
-  game.cursor.x = static_cast<float>(startColumn) * game.tileSize();
-  game.cursor.y = static_cast<float>(startRow) * game.tileSize();
+  game.play.cursor.heading = heading::kNone;
+  game.play.cursor.x = static_cast<float>(startColumn) * game.tileSize();
+  game.play.cursor.y = static_cast<float>(startRow) * game.tileSize();
   game.play.tilesLeft = SaturatingAdd(game.play.tilesLeft, floorFields) / 4;
   game.play.timeLeft = game.play.tilesLeft / 4;
   if (game.play.timeLeft > 60) game.play.timeLeft = 60;
@@ -105,7 +107,7 @@ void LoadLevelFile(Game& game, const std::string& levelPath) {
   const DeclaredSize declared = ReadDeclaredSize(header[1], header[2]);
   game.level.levelWidth = ClampLevelSide(declared.lastColumn);
   game.level.levelHeight = ClampLevelSide(declared.lastRow);
-  game.matrix.CreateAtLeast(game.level.levelWidth, game.level.levelHeight);
+  game.level.matrix.CreateAtLeast(game.level.levelWidth, game.level.levelHeight);
   game.play.tilesLeft = 0;
 
   const bool withSprites = game.settings.USESPRITE3D == 1;

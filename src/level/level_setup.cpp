@@ -57,7 +57,7 @@ void NewLevel(Game& game) {
   game.level.levelHeight = ClampLevelSide(LimitToMapSize(height, game.settings.MAPSIZE));
 
   StartLevelMusic(game);
-  game.cursor.heading = heading::kNone;
+  game.play.cursor.heading = heading::kNone;
   ClearEnemies(game);
   ResetLevel(game);
   LoadObjectDefinitions(game);
@@ -85,7 +85,7 @@ void StartSelfCreatedGame(Game& game, const std::string& basePath) {
   game.level.levelHeight = ClampLevelSide(height);
 
   StartLevelMusic(game);
-  game.cursor.heading = heading::kNone;
+  game.play.cursor.heading = heading::kNone;
   ResetLevel(game);
   ClearEnemies(game);
   LoadPlayerGraphic(game);
@@ -94,17 +94,17 @@ void StartSelfCreatedGame(Game& game, const std::string& basePath) {
 
 void StartLevelMusic(Game& game) {
   Sounds& sounds = game.engine.sounds();
-  for (SoundAsset& track : game.musicTracks) {
+  for (SoundAsset& track : game.catalogues.musicTracks) {
     if (sounds.SoundExists(track.sound)) {
       sounds.HaltSound(track.sound);
       sounds.ReleaseSound(track.sound);
     }
   }
   // Without tracks there is nothing to pick: the level plays no music.
-  if (game.musicTracks.empty()) return;
+  if (game.catalogues.musicTracks.empty()) return;
   std::size_t pick = 0;
-  while (game.random.RandomUpTo(10) != 0) pick = (pick + 1) % game.musicTracks.size();
-  SoundAsset& track = game.musicTracks[pick];
+  while (game.random.RandomUpTo(10) != 0) pick = (pick + 1) % game.catalogues.musicTracks.size();
+  SoundAsset& track = game.catalogues.musicTracks[pick];
   track.sound = sounds.LoadSoundFile(-1, track.path);
   track.loaded = track.sound != 0 ? 1 : 0;
   if (sounds.SoundExists(track.sound)) {
@@ -115,10 +115,10 @@ void StartLevelMusic(Game& game) {
 
 void ClearEnemies(Game& game) {
   Screen& screen = game.engine.screen();
-  for (const Enemy& enemy : game.enemies) {
+  for (const Enemy& enemy : game.level.enemies) {
     if (screen.Sprite3DExists(enemy.sprite3D)) screen.ReleaseSprite3D(enemy.sprite3D);
   }
-  game.enemies.clear();
+  game.level.enemies.clear();
 }
 
 void ResetLevel(Game& game) {
@@ -126,29 +126,29 @@ void ResetLevel(Game& game) {
   game.play.originColumn = 0;
   game.play.originRow = 0;
   game.level.edgeCandidates.clear();
-  for (const FieldObject& object : game.fieldObjects) {
+  for (const FieldObject& object : game.level.fieldObjects) {
     if (screen.Sprite3DExists(object.sprite3D)) screen.ReleaseSprite3D(object.sprite3D);
   }
-  game.fieldObjects.clear();
+  game.level.fieldObjects.clear();
   // Every field of the grid, whatever size it had, so that no sprite is left behind.
-  for (int column = 0; column < game.matrix.columns(); ++column) {
-    for (int row = 0; row < game.matrix.rows(); ++row) {
-      const std::int32_t sprite = game.matrix.At(column, row).sprite3D;
+  for (int column = 0; column < game.level.matrix.columns(); ++column) {
+    for (int row = 0; row < game.level.matrix.rows(); ++row) {
+      const std::int32_t sprite = game.level.matrix.At(column, row).sprite3D;
       if (sprite != 0 && screen.Sprite3DExists(sprite)) screen.ReleaseSprite3D(sprite);
     }
   }
-  game.matrix.Create(std::max(256, game.level.levelWidth), std::max(256, game.level.levelHeight));
+  game.level.matrix.Create(std::max(256, game.level.levelWidth), std::max(256, game.level.levelHeight));
 }
 
 void LoadPlayerGraphic(Game& game) {
   Screen& screen = game.engine.screen();
-  if (screen.Sprite3DExists(game.cursor.sprite3D)) screen.ReleaseSprite3D(game.cursor.sprite3D);
-  if (screen.SpriteExists(game.cursor.sprite)) screen.ReleaseSprite(game.cursor.sprite);
-  game.cursor.sprite3D = 0;
+  if (screen.Sprite3DExists(game.play.cursor.sprite3D)) screen.ReleaseSprite3D(game.play.cursor.sprite3D);
+  if (screen.SpriteExists(game.play.cursor.sprite)) screen.ReleaseSprite(game.play.cursor.sprite);
+  game.play.cursor.sprite3D = 0;
   screen.SetDefaultColourKey(-1, Rgb(255, 255, 255));
-  game.cursor.sprite = screen.LoadImageSprite(-1, game.settings.CURSOR, kModeTexture);
-  if (screen.SpriteExists(game.cursor.sprite))
-    game.cursor.sprite3D = screen.MakeSprite3D(-1, game.cursor.sprite);
+  game.play.cursor.sprite = screen.LoadImageSprite(-1, game.settings.CURSOR, kModeTexture);
+  if (screen.SpriteExists(game.play.cursor.sprite))
+    game.play.cursor.sprite3D = screen.MakeSprite3D(-1, game.play.cursor.sprite);
 }
 
 void SpawnEnemies(Game& game) {
@@ -157,10 +157,10 @@ void SpawnEnemies(Game& game) {
   const float tile = game.tileSize();
   for (int column = 0; column <= game.level.levelWidth; ++column) {
     for (int row = 0; row <= game.level.levelHeight; ++row) {
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (field == nullptr || field->useEnemy != 1) continue;
-      for (const ObjectDefinition& definition : game.objectDefinitions) {
-        if (static_cast<std::int64_t>(game.enemies.size()) >= most) break;
+      for (const ObjectDefinition& definition : game.level.objectDefinitions) {
+        if (static_cast<std::int64_t>(game.level.enemies.size()) >= most) break;
         if (definition.isEnemy == 0) continue;
         if (game.random.RandomUpTo(definition.density) != 0) continue;
         Enemy enemy;
@@ -173,7 +173,7 @@ void SpawnEnemies(Game& game) {
         enemy.sprite3D = screen.MakeSprite3D(-1, definition.sprite);
         screen.ScaleSprite3D(enemy.sprite3D, enemy.width, enemy.height);
         AlignEnemy(game, enemy, definition);
-        game.enemies.push_back(enemy);
+        game.level.enemies.push_back(enemy);
       }
     }
   }

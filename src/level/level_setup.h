@@ -1,4 +1,5 @@
-// Setting up a level: generated from the level number, or read from a level file.
+// Setting up a level: a generated one from the level number, and what every level
+// needs around its fields (music, enemies, the player graphic, sprite sizes).
 #pragma once
 
 #include <string>
@@ -8,7 +9,6 @@ namespace vorantis {
 struct Game;
 
 void StartSelfCreatedGame(Game& game, const std::string& basePath);
-void LoadLevelFile(Game& game, const std::string& levelPath);
 void NewLevel(Game& game);
 
 void StartLevelMusic(Game& game);

@@ -97,10 +97,10 @@ constexpr DefinitionKey kKeys[] = {
 
 void LoadObjectDefinitions(Game& game) {
   Screen& screen = game.engine.screen();
-  for (const ObjectDefinition& definition : game.objectDefinitions) {
+  for (const ObjectDefinition& definition : game.level.objectDefinitions) {
     if (screen.SpriteExists(definition.sprite)) screen.ReleaseSprite(definition.sprite);
   }
-  game.objectDefinitions.clear();
+  game.level.objectDefinitions.clear();
   screen.SetDefaultColourKey(-1, Rgb(255, 255, 255));
 
   const std::string& folder = game.settings.WORLDGFX;
@@ -115,7 +115,7 @@ void LoadObjectDefinitions(Game& game) {
         if (const DefinitionKey* row = FindKeyRow(kKeys, pair.key)) row->store(definition, pair.value);
       }
     }
-    game.objectDefinitions.push_back(std::move(definition));
+    game.level.objectDefinitions.push_back(std::move(definition));
   }
 }
 

@@ -140,41 +140,7 @@ void ApplyTileDefinition(Game& game, MatrixField& field, const TileDefinition& d
   field.objectCollision = -1;
 }
 
-}  // namespace
-
-std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
-  const Settings& s = game.settings;
-  std::string path;
-  path.reserve(s.RGBCODEPATH.size() + s.APPSTART.size() + 1 + tileCode.size());
-  path.append(s.RGBCODEPATH).append(s.APPSTART).append(1, '\\').append(tileCode);
-  return path;
-}
-
-void LoadTileDefinition(Game& game, int column, int row, const std::string& path) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (field == nullptr) return;
-  std::shared_ptr<const TileDefinition> definition = ReadTileDefinition(game, path);
-  if (definition) ApplyTileDefinition(game, *field, *definition);
-}
-
-void AssignFieldGraphic(Game& game, int column, int row, const std::string& fileName) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (field == nullptr) return;
-  const TileGraphic* graphic = FindTileGraphic(game, fileName);
-  if (graphic == nullptr) return;
-  Screen& screen = game.engine.screen();
-  if (screen.Sprite3DExists(field->sprite3D)) screen.ReleaseSprite3D(field->sprite3D);
-  field->sprite3D = screen.MakeSprite3D(-1, graphic->sprite);
-  FitFieldSprite(game, column, row);
-}
-
-void FitFieldSprite(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
-  if (field == nullptr || field->sprite3D == 0 || field->opacity <= 0) return;
-  const auto side = static_cast<float>(NearestInt(game.tileSize()));
-  game.engine.screen().ScaleSprite3D(field->sprite3D, side, side);
-}
-
+// Finishes size and drawing offset of an object just spawned from definition.
 void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& definition) {
   Screen& screen = game.engine.screen();
   if (!screen.Sprite3DExists(object.sprite3D)) return;
@@ -188,8 +154,43 @@ void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& d
   ApplyHotspot(definition, object.width, object.height, tile, object.offsetX, object.offsetY);
 }
 
+}  // namespace
+
+std::string TileDefinitionPath(const Game& game, const std::string& tileCode) {
+  const Settings& s = game.settings;
+  std::string path;
+  path.reserve(s.RGBCODEPATH.size() + s.APPSTART.size() + 1 + tileCode.size());
+  path.append(s.RGBCODEPATH).append(s.APPSTART).append(1, '\\').append(tileCode);
+  return path;
+}
+
+void LoadTileDefinition(Game& game, int column, int row, const std::string& path) {
+  MatrixField* field = game.level.matrix.Find(column, row);
+  if (field == nullptr) return;
+  std::shared_ptr<const TileDefinition> definition = ReadTileDefinition(game, path);
+  if (definition) ApplyTileDefinition(game, *field, *definition);
+}
+
+void AssignFieldGraphic(Game& game, int column, int row, const std::string& fileName) {
+  MatrixField* field = game.level.matrix.Find(column, row);
+  if (field == nullptr) return;
+  const TileGraphic* graphic = FindTileGraphic(game, fileName);
+  if (graphic == nullptr) return;
+  Screen& screen = game.engine.screen();
+  if (screen.Sprite3DExists(field->sprite3D)) screen.ReleaseSprite3D(field->sprite3D);
+  field->sprite3D = screen.MakeSprite3D(-1, graphic->sprite);
+  FitFieldSprite(game, column, row);
+}
+
+void FitFieldSprite(Game& game, int column, int row) {
+  MatrixField* field = game.level.matrix.Find(column, row);
+  if (field == nullptr || field->sprite3D == 0 || field->opacity <= 0) return;
+  const auto side = static_cast<float>(NearestInt(game.tileSize()));
+  game.engine.screen().ScaleSprite3D(field->sprite3D, side, side);
+}
+
 void SpawnFieldObjects(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   Screen& screen = game.engine.screen();
   field->objectCollision = 0;
@@ -198,7 +199,7 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       field->highestChildSlot < 0 ? -1 : (field->highestChildSlot > 7 ? 7 : field->highestChildSlot);
   for (int slot = 0; slot <= lastSlot; ++slot) {
     const std::string& slotName = Str(field->childNames[slot]);
-    for (const ObjectDefinition& definition : game.objectDefinitions) {
+    for (const ObjectDefinition& definition : game.level.objectDefinitions) {
       if (definition.name != slotName || definition.name == "NOPE") continue;
       if (game.random.RandomUpTo(definition.density) != 0) continue;
       FieldObject object;
@@ -210,16 +211,16 @@ void SpawnFieldObjects(Game& game, int column, int row) {
       object.traits = definition.traits;
       AlignFieldObject(game, object, definition);
       // Objects are only ever appended, so a slot's id names its object for the whole level.
-      field->childIds[slot] = static_cast<std::int32_t>(game.fieldObjects.size());
+      field->childIds[slot] = static_cast<std::int32_t>(game.level.fieldObjects.size());
       field->lastSpawnedSlot = slot;
-      game.fieldObjects.push_back(std::move(object));
+      game.level.fieldObjects.push_back(std::move(object));
       if (definition.traits.isGoody == 1) ++game.play.tilesLeft;
     }
   }
 }
 
 void PlaceTile(Game& game, int column, int row, Text tileCode) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (field == nullptr) return;
   field->tileCode = tileCode;
   LoadTileDefinition(game, column, row, TileDefinitionPath(game, Str(tileCode)));

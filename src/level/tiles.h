@@ -9,8 +9,6 @@
 namespace vorantis {
 
 struct Game;
-struct ObjectDefinition;
-struct FieldObject;
 
 // Sets the field's tile code and everything that follows from its definition:
 // definition, graphic, then the field's objects. Fields outside the grid are left alone.
@@ -32,9 +30,6 @@ void FitFieldSprite(Game& game, int column, int row);
 
 // Spawns the objects of the field's child slots, each with its own random draw.
 void SpawnFieldObjects(Game& game, int column, int row);
-
-// Finishes size and drawing offset of an object just spawned from definition.
-void AlignFieldObject(Game& game, FieldObject& object, const ObjectDefinition& definition);
 
 // visibleColumns and visibleRows from the screen and tile sizes.
 void RecomputeVisibleFields(Game& game);

@@ -18,8 +18,8 @@ constexpr std::size_t kMostBombs = 3;
 // The object a slot names, or nullptr for an empty slot or a position the list lacks.
 FieldObject* SlotObject(Game& game, const MatrixField& field, int slot) {
   const std::int32_t id = field.childIds[static_cast<std::size_t>(slot)];
-  if (id < 0 || static_cast<std::size_t>(id) >= game.fieldObjects.size()) return nullptr;
-  return &game.fieldObjects[static_cast<std::size_t>(id)];
+  if (id < 0 || static_cast<std::size_t>(id) >= game.level.fieldObjects.size()) return nullptr;
+  return &game.level.fieldObjects[static_cast<std::size_t>(id)];
 }
 
 int LastSlot(const MatrixField& field) {
@@ -50,14 +50,14 @@ void DrawObjectsOfField(Game& game, MatrixField& field, int i, int j) {
 }
 
 void PlayCountSound(Game& game, std::int32_t position) {
-  if (game.soundEffects.empty()) return;
-  if (position < 0 || static_cast<std::size_t>(position) >= game.fieldObjects.size()) return;
-  const ObjectTraits& traits = game.fieldObjects[static_cast<std::size_t>(position)].traits;
+  if (game.catalogues.soundEffects.empty()) return;
+  if (position < 0 || static_cast<std::size_t>(position) >= game.level.fieldObjects.size()) return;
+  const ObjectTraits& traits = game.level.fieldObjects[static_cast<std::size_t>(position)].traits;
   if (traits.useCountSound != 0) PlaySoundByName(game, traits.countSound);
 }
 
 void TakeFieldObject(Game& game, int column, int row, int slot) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (!field || slot < 0 || slot > kMaxSlot) return;
   const auto k = static_cast<std::size_t>(slot);
   if (Str(field->childNames[k]) == "BOMB") {
@@ -71,7 +71,7 @@ void TakeFieldObject(Game& game, int column, int row, int slot) {
 }
 
 void CollectFieldObject(Game& game, int column, int row, int slot) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (!field || slot < 0 || slot > kMaxSlot) return;
   const std::int32_t id = field->childIds[static_cast<std::size_t>(slot)];
   const FieldObject* object = SlotObject(game, *field, slot);
@@ -90,7 +90,7 @@ void CollectFieldObject(Game& game, int column, int row, int slot) {
 }
 
 void CollectFieldObjects(Game& game, int column, int row) {
-  MatrixField* field = game.matrix.Find(column, row);
+  MatrixField* field = game.level.matrix.Find(column, row);
   if (!field || field->objectCollision == 0) return;
   for (int slot = 0; slot <= LastSlot(*field); ++slot) {
     const FieldObject* object = SlotObject(game, *field, slot);
@@ -106,10 +106,10 @@ void DrawFieldObjects(Game& game) {
   const FieldsInView view = VisitedFields(game);
   for (int j = 0; j < view.rows; ++j) {
     for (int i = 0; i <= view.columns; ++i) {
-      MatrixField* field = game.matrix.Find(view.firstColumn + i, view.firstRow + j);
+      MatrixField* field = game.level.matrix.Find(view.firstColumn + i, view.firstRow + j);
       if (!field) continue;
       field->objectCollision = 0;
-      if (game.fieldObjects.empty()) continue;
+      if (game.level.fieldObjects.empty()) continue;
       DrawObjectsOfField(game, *field, i, j);
     }
   }
@@ -118,13 +118,14 @@ void DrawFieldObjects(Game& game) {
 void StepPlayer(Game& game) {
   const FieldPosition at = CursorField(game);
   if (at.valid) {
-    const MatrixField* field = game.matrix.Find(at.column, at.row);
+    const MatrixField* field = game.level.matrix.Find(at.column, at.row);
     if (field && field->objectCollision == 1) CollectFieldObjects(game, at.column, at.row);
     PaintPlayerField(game, at.column, at.row);
   }
   Screen& screen = game.engine.screen();
-  screen.TurnSprite3D(game.cursor.sprite3D, 1, 1);
-  screen.DrawSprite3D(game.cursor.sprite3D, NearestInt(game.cursor.x), NearestInt(game.cursor.y), 255);
+  screen.TurnSprite3D(game.play.cursor.sprite3D, 1, 1);
+  screen.DrawSprite3D(game.play.cursor.sprite3D, NearestInt(game.play.cursor.x),
+                      NearestInt(game.play.cursor.y), 255);
   // Objects keep their list positions for the whole level, so there is no current
   // element to move back to the front here.
 }

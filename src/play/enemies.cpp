@@ -17,7 +17,7 @@ bool Chance(Game& game, std::int32_t n) {
 
 // Fields outside the grid block like walls.
 bool FieldIsFree(const Game& game, int column, int row) {
-  const MatrixField* field = game.matrix.Find(column, row);
+  const MatrixField* field = game.level.matrix.Find(column, row);
   return field && field->useCollision == 0;
 }
 
@@ -110,7 +110,7 @@ void MoveEnemies(Game& game) {
   Screen& screen = game.engine.screen();
   const float viewX = game.play.originColumn * game.tileSize();
   const float viewY = game.play.originRow * game.tileSize();
-  for (Enemy& enemy : game.enemies) {
+  for (Enemy& enemy : game.level.enemies) {
     if (enemy.motion.rotate != 0) screen.TurnSprite3D(enemy.sprite3D, enemy.motion.rotate, 1);
     ThinkEnemy(game, enemy, enemy.motion.aiLevel);
     if (enemy.traits.blendSource > 0 || enemy.traits.blendDest > 0) {

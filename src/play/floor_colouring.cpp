@@ -24,7 +24,7 @@ constexpr std::string_view kWall = "LAB_WALL";
 
 // A field outside the grid reads as the empty code, which matches nothing.
 std::string_view CodeAt(const Game& game, int column, int row) {
-  const MatrixField* field = game.matrix.Find(column, row);
+  const MatrixField* field = game.level.matrix.Find(column, row);
   return field ? std::string_view(Str(field->tileCode)) : std::string_view();
 }
 
@@ -76,7 +76,7 @@ void PaintPlayerField(Game& game, int column, int row) {
     PlaceTile(game, column, row, std::string(kBlue));
     PlaySoundByName(game, game.settings.DEFTILESOUND);
     if (game.settings.GAMEMODE == "HARDCORE") {
-      game.matrix.At(column, row).useCollision = 1;
+      game.level.matrix.At(column, row).useCollision = 1;
       CheckTrapped(game, column, row);
     }
   } else if (code == kPink) {
@@ -90,7 +90,7 @@ void FixBlueFloor(Game& game, int column, int row) {
   if (CodeAt(game, column, row) != kBlue) return;
   PlaceTile(game, column, row, std::string(kFixedBlue));
   PlaySoundByName(game, game.settings.FIXEDTILESOUND);
-  AddSaturating(game.play.totalScore, game.matrix.At(column, row).value1);
+  AddSaturating(game.play.totalScore, game.level.matrix.At(column, row).value1);
   AddSaturating(game.play.tilesLeft, -1);
 }
 

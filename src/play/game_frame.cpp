@@ -5,9 +5,12 @@
 #include "core/saturating.h"
 #include "engine/engine.h"
 #include "play/actors.h"
+#include "play/countdown.h"
 #include "play/enemies.h"
 #include "play/floor_colouring.h"
+#include "play/game_over.h"
 #include "play/hud.h"
+#include "play/level_intro.h"
 #include "play/screen_shot.h"
 #include "play/view.h"
 
@@ -21,17 +24,43 @@ void DrawFields(Game& game) {
     for (int i = 0; i <= view.columns; ++i) {
       const int column = view.firstColumn + i;
       const int row = view.firstRow + j;
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (!field || field->opacity <= 0 || field->inLevel != 1) continue;
       FixBlueFloor(game, column, row);
       FixPinkFloor(game, column, row);
       // The colouring may have placed a new tile: draw what the field holds now.
-      field = game.matrix.Find(column, row);
+      field = game.level.matrix.Find(column, row);
       screen.DrawSprite3D(field->sprite3D, NearestInt(static_cast<float>(i) * tile),
                           NearestInt(static_cast<float>(j) * tile), field->opacity);
     }
   }
 }
+
+namespace {
+
+void DrawPlayfield(Game& game) {
+  game.engine.screen().FillScreen(Rgb(0, 0, 0));
+  MoveEffectSprites(game, 1);
+  DrawFields(game);
+  DrawFieldObjects(game);
+  MoveEnemies(game);
+  StepPlayer(game);
+  ShowLevelIntro(game);
+  ZoomScreen(game, game.settings.SMOOTH);
+  DrawHud(game);
+}
+
+// Moves on to the next level number and silences the music.
+void CompleteLevel(Game& game) {
+  AddSaturating(game.play.levelNumber, 1);
+  game.play.timeLeft = 0;
+  Sounds& sounds = game.engine.sounds();
+  for (const SoundAsset& track : game.catalogues.musicTracks) {
+    if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
+  }
+}
+
+}  // namespace
 
 void RunGameFrame(Game& game) {
   Screen& screen = game.engine.screen();
@@ -57,18 +86,6 @@ void RunGameFrame(Game& game) {
   if (game.play.gameState == kGameOver) ShowGameOver(game);
 }
 
-void DrawPlayfield(Game& game) {
-  game.engine.screen().FillScreen(Rgb(0, 0, 0));
-  MoveEffectSprites(game, 1);
-  DrawFields(game);
-  DrawFieldObjects(game);
-  MoveEnemies(game);
-  StepPlayer(game);
-  ShowLevelIntro(game);
-  ZoomScreen(game, game.settings.SMOOTH);
-  DrawHud(game);
-}
-
 void MoveEffectSprites(Game& game, std::int32_t additive) {
   Screen& screen = game.engine.screen();
   if (additive == 1) {
@@ -78,7 +95,7 @@ void MoveEffectSprites(Game& game, std::int32_t additive) {
   }
   const float width = game.screenWidth;
   const float height = game.screenHeight;
-  for (EffectSprite& sprite : game.effectSprites) {
+  for (EffectSprite& sprite : game.catalogues.effectSprites) {
     if (game.random.RandomUpTo(50) == 0) {
       const std::int32_t r1 = game.random.RandomUpTo(10);
       const std::int32_t r2 = game.random.RandomUpTo(10);
@@ -96,15 +113,6 @@ void MoveEffectSprites(Game& game, std::int32_t additive) {
     screen.DrawSprite3D(sprite.sprite3D, NearestInt(sprite.x), NearestInt(sprite.y), 255);
   }
   screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-}
-
-void CompleteLevel(Game& game) {
-  AddSaturating(game.play.levelNumber, 1);
-  game.play.timeLeft = 0;
-  Sounds& sounds = game.engine.sounds();
-  for (const SoundAsset& track : game.musicTracks) {
-    if (sounds.SoundExists(track.sound)) sounds.HaltSound(track.sound);
-  }
 }
 
 void ZoomScreen(Game& game, std::int8_t smooth) {

@@ -8,11 +8,9 @@ namespace vorantis {
 struct Game;
 
 void RunGameFrame(Game& game);
-void DrawPlayfield(Game& game);
 // The fields in view, each put through the floor-completion tests, then drawn.
 void DrawFields(Game& game);
 void MoveEffectSprites(Game& game, std::int32_t additive);
-void CompleteLevel(Game& game);
 void ZoomScreen(Game& game, std::int8_t smooth);
 
 }  // namespace vorantis

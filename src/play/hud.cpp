@@ -4,11 +4,6 @@
 
 #include "core/game.h"
 #include "core/nearest_int.h"
-#include "core/program_end.h"
-#include "core/saturating.h"
-#include "engine/engine.h"
-#include "play/screen_shot.h"
-#include "present/catalogues.h"
 #include "present/credits.h"
 #include "present/font.h"
 
@@ -24,23 +19,6 @@ void DrawHudText(Game& game, const std::string& text, float xFactor, float yFact
 }
 
 }  // namespace
-
-void StepTimer(Game& game, std::int8_t direction) {
-  if (direction != 1 && direction != -1) return;
-  // With WORLDREFRESH at the top of its range the count stops there: the countdown never steps.
-  AddSaturating(game.play.timerFrames, 1);
-  if (game.play.timerFrames > game.settings.WORLDREFRESH) {
-    game.play.timerFrames = 0;
-    ChangeTime(game, direction);
-  }
-}
-
-void ChangeTime(Game& game, std::int8_t direction) {
-  if (direction == 1) AddSaturating(game.play.timeLeft, 1);
-  if (direction == -1) AddSaturating(game.play.timeLeft, -1);
-  if (game.play.timeLeft >= 1 && game.play.timeLeft <= 10) PlaySoundByName(game, game.settings.TIMERSOUND);
-  if (game.play.timeLeft < 0) game.play.gameState = kGameOver;
-}
 
 void DrawHud(Game& game) {
   PlayState& play = game.play;
@@ -58,49 +36,6 @@ void DrawHud(Game& game) {
 
   play.noticeOffset += 2;
   if (play.noticeOffset > NearestInt(game.screenWidth * 2)) play.noticeOffset = 0;
-}
-
-void ShowLevelIntro(Game& game) {
-  if (game.play.levelIntroPending != 1) return;
-  Screen& screen = game.engine.screen();
-  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  GrabScreenShot(game);
-
-  const float width = game.screenWidth;
-  const std::string caption = "  MAP " + std::to_string(game.play.levelNumber) + "| ";
-  float spacing = 0;
-  for (float b = 1; b < width; b += 6) {
-    screen.BeginSprite3DPass();
-    screen.FillScreen(Rgb(0, 0, 0));
-    screen.DrawSprite3D(game.play.screenShot3D, 0, 0, 255);
-    DrawBitmapText(game, caption, width * (0.4f - spacing / 10), game.screenHeight * 0.3f, 3.0f, 0, 240,
-                   spacing);
-    screen.EndSprite3DPass();
-    screen.PresentFrame();
-    spacing += 0.01f;
-  }
-  game.play.levelIntroPending = 0;
-  FreeScreenShot(game);
-}
-
-void ShowGameOver(Game& game) {
-  Screen& screen = game.engine.screen();
-  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
-  GrabScreenShot(game);
-
-  const float width = game.screenWidth;
-  float spacing = 0;
-  for (float b = 1; b < width; b += 4) {
-    screen.FillScreen(Rgb(0, 0, 0));
-    screen.BeginSprite3DPass();
-    screen.DrawSprite3D(game.play.screenShot3D, 0, 0, 255);
-    DrawBitmapText(game, "  GAME OVER |", width * (0.3f - spacing / 10), game.screenHeight * 0.3f, 3.0f, 0,
-                   240, spacing);
-    screen.EndSprite3DPass();
-    screen.PresentFrame();
-    spacing += 0.005f;
-  }
-  EndProgram(game);
 }
 
 }  // namespace vorantis

@@ -23,8 +23,8 @@ inline FieldsInView VisitedFields(const Game& game) {
                     NearestInt(game.level.visibleRows), NearestInt(game.level.visibleColumns)};
   // Fields beyond the grid are void and every pass skips them, so the walk ends at its
   // edge: a frame never costs more than the grid holds.
-  const long long rowsLeft = static_cast<long long>(game.matrix.rows()) - view.firstRow;
-  const long long columnsLeft = static_cast<long long>(game.matrix.columns()) - 1 - view.firstColumn;
+  const long long rowsLeft = static_cast<long long>(game.level.matrix.rows()) - view.firstRow;
+  const long long columnsLeft = static_cast<long long>(game.level.matrix.columns()) - 1 - view.firstColumn;
   if (rowsLeft < view.rows) view.rows = static_cast<int>(std::max(rowsLeft, 0LL));
   if (columnsLeft < view.columns) view.columns = static_cast<int>(std::max(columnsLeft, -1LL));
   return view;
@@ -44,8 +44,8 @@ inline FieldPosition CursorField(const Game& game) {
   FieldPosition at;
   if (!TileSizeShowsFields(game.tileSize(), game.screenWidth, game.screenHeight)) return at;
   const double tile = game.tileSize();
-  const double column = std::floor(game.cursor.x / tile) + game.play.originColumn;
-  const double row = std::floor(game.cursor.y / tile) + game.play.originRow;
+  const double column = std::floor(game.play.cursor.x / tile) + game.play.originColumn;
+  const double row = std::floor(game.play.cursor.y / tile) + game.play.originRow;
   if (!std::isfinite(column) || !std::isfinite(row) || std::fabs(column) > kFarthestField ||
       std::fabs(row) > kFarthestField) {
     return at;

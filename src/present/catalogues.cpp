@@ -11,9 +11,14 @@ namespace vorantis {
 
 namespace {
 
+// EGFXMAX counts at most this. Every effect sprite moves, draws random numbers and is
+// drawn on every frame: 256 passes over a folder of a few pictures make a thousand
+// sprites, about what one frame can carry besides the labyrinth (the default data makes 16).
+constexpr std::int32_t kLargestEgfxMax = 255;
+
 // The first sound effect whose file name equals name; nullptr when none does.
 const SoundAsset* FindSoundEffect(const Game& game, const std::string& name) {
-  for (const SoundAsset& effect : game.soundEffects) {
+  for (const SoundAsset& effect : game.catalogues.soundEffects) {
     if (effect.name == name) return &effect;
   }
   return nullptr;
@@ -31,13 +36,13 @@ void LoadTileGraphics(Game& game) {
     graphic.fileName = name;
     graphic.width = static_cast<float>(screen.SpritePixelWidth(graphic.sprite));
     graphic.height = static_cast<float>(screen.SpritePixelHeight(graphic.sprite));
-    game.tileGraphics.push_back(std::move(graphic));
+    game.catalogues.tileGraphics.push_back(std::move(graphic));
   }
 }
 
 void LoadSoundEffects(Game& game) {
   Sounds& sounds = game.engine.sounds();
-  game.soundEffects.clear();
+  game.catalogues.soundEffects.clear();
   const std::string& folder = game.settings.SOUNDFXPATH;
   for (const std::string& name : ListFolder(folder, "*.ogg")) {
     SoundAsset effect;
@@ -45,17 +50,17 @@ void LoadSoundEffects(Game& game) {
     effect.sound = sounds.LoadSoundFile(-1, effect.path);
     effect.name = name;
     effect.loaded = effect.sound != 0 ? 1 : 0;
-    game.soundEffects.push_back(std::move(effect));
+    game.catalogues.soundEffects.push_back(std::move(effect));
   }
 }
 
 void LoadMusicTracks(Game& game) {
-  game.musicTracks.clear();
+  game.catalogues.musicTracks.clear();
   const std::string& folder = game.settings.INGAMEMUSIC;
   for (const std::string& name : ListFolder(folder, "*.ogg")) {
     SoundAsset track;
     track.path = folder + name;
-    game.musicTracks.push_back(std::move(track));
+    game.catalogues.musicTracks.push_back(std::move(track));
   }
 }
 
@@ -66,7 +71,7 @@ int EffectPasses(std::int32_t egfxMax) {
 
 void LoadEffectSprites(Game& game) {
   Screen& screen = game.engine.screen();
-  game.effectSprites.clear();
+  game.catalogues.effectSprites.clear();
   const int passes = EffectPasses(game.settings.EGFXMAX);
   if (passes == 0) return;
   // The folder is listed and each picture loaded once; every pass's entry of a file
@@ -80,7 +85,7 @@ void LoadEffectSprites(Game& game) {
   const float tile = game.tileSize();
   const std::int32_t rowsBound = NearestInt(game.level.visibleRows * tile);
   const std::int32_t columnsBound = NearestInt(game.level.visibleColumns * tile);
-  game.effectSprites.reserve(static_cast<std::size_t>(passes) * quads.size());
+  game.catalogues.effectSprites.reserve(static_cast<std::size_t>(passes) * quads.size());
   for (int pass = 0; pass < passes; ++pass) {
     for (const int quad : quads) {
       EffectSprite effect;
@@ -89,7 +94,7 @@ void LoadEffectSprites(Game& game) {
       effect.x = static_cast<float>(game.random.RandomUpTo(columnsBound));
       effect.speedX = static_cast<float>(1 + game.random.RandomUpTo(5));
       effect.speedY = static_cast<float>(1 + game.random.RandomUpTo(5));
-      game.effectSprites.push_back(effect);
+      game.catalogues.effectSprites.push_back(effect);
     }
   }
 }
@@ -102,7 +107,7 @@ void PlaySoundByName(Game& game, const std::string& name) {
 }
 
 const TileGraphic* FindTileGraphic(const Game& game, const std::string& name) {
-  for (const TileGraphic& graphic : game.tileGraphics) {
+  for (const TileGraphic& graphic : game.catalogues.tileGraphics) {
     if (graphic.fileName == name) return &graphic;
   }
   return nullptr;

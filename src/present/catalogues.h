@@ -16,11 +16,8 @@ void LoadSoundEffects(Game& game);
 void LoadMusicTracks(Game& game);
 void LoadEffectSprites(Game& game);
 
-// EGFXMAX counts at most this. Every effect sprite moves, draws random numbers and is
-// drawn on every frame: 256 passes over a folder of a few pictures make a thousand
-// sprites, about what one frame can carry besides the labyrinth (the default data makes 16).
-inline constexpr std::int32_t kLargestEgfxMax = 255;
-// How many times the effect folder is loaded: EGFXMAX + 1, none when it is negative.
+// How many times the effect folder is loaded: EGFXMAX + 1, none when it is negative,
+// at most 256.
 int EffectPasses(std::int32_t egfxMax);
 
 // Plays the first sound effect whose file name equals name, once, if it loaded.

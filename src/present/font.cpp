@@ -58,9 +58,8 @@ GlyphSlot GlyphSlotFor(unsigned char character) {
 
 namespace {
 
-void FreeGlyphs(Game& game) {
-  Screen& screen = game.engine.screen();
-  for (Glyph& glyph : game.glyphs) {
+void FreeGlyphs(FontState& font, Screen& screen) {
+  for (Glyph& glyph : font.glyphs) {
     if (screen.Sprite3DExists(glyph.sprite3D)) screen.ReleaseSprite3D(glyph.sprite3D);
     if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
     glyph.sprite3D = 0;
@@ -68,17 +67,18 @@ void FreeGlyphs(Game& game) {
   }
 }
 
-void LoadGlyph(Game& game, unsigned char character) {
-  Screen& screen = game.engine.screen();
+// Glyph pictures are scaled by objectScale, the screen's width against the design width.
+void LoadGlyph(FontState& font, Screen& screen, const std::string& fontPath, float objectScale,
+               unsigned char character) {
   const GlyphSlot slot = GlyphSlotFor(character);
-  Glyph& glyph = game.glyphs[slot.slot];
+  Glyph& glyph = font.glyphs[slot.slot];
   glyph.name = slot.name;
   if (screen.SpriteExists(glyph.sprite)) screen.ReleaseSprite(glyph.sprite);
   screen.SetDefaultColourKey(-1, Rgb(255, 255, 255));
-  glyph.sprite = screen.LoadImageSprite(-1, game.settings.FONTPATH + "\\" + slot.name + ".png", kModeTexture);
+  glyph.sprite = screen.LoadImageSprite(-1, fontPath + "\\" + slot.name + ".png", kModeTexture);
   if (glyph.sprite == 0) return;
-  glyph.height = static_cast<float>(screen.SpritePixelHeight(glyph.sprite)) * game.objectScale;
-  glyph.width = static_cast<float>(screen.SpritePixelWidth(glyph.sprite)) * game.objectScale;
+  glyph.height = static_cast<float>(screen.SpritePixelHeight(glyph.sprite)) * objectScale;
+  glyph.width = static_cast<float>(screen.SpritePixelWidth(glyph.sprite)) * objectScale;
   if (screen.Sprite3DExists(glyph.sprite3D)) screen.ReleaseSprite3D(glyph.sprite3D);
   glyph.sprite3D = screen.MakeSprite3D(-1, glyph.sprite);
   if (glyph.sprite3D != 0) {
@@ -87,38 +87,37 @@ void LoadGlyph(Game& game, unsigned char character) {
   }
 }
 
-void DrawGlyph(Game& game, unsigned char code, float x, float y, float size, float angle, int alpha,
-               float spacing) {
+void DrawGlyph(FontState& font, Screen& screen, unsigned char code, float x, float y, float size, float angle,
+               int alpha, float spacing) {
   const float s = size < 0 ? 1.0f : size;
   switch (code) {
     case '\\':
-      game.penX = 0;
-      game.penY += game.glyphs['A'].height * 1.2f * s;
+      font.penX = 0;
+      font.penY += font.glyphs['A'].height * 1.2f * s;
       return;
     case '|':
-      game.penX = 0;
-      game.penY = 0;
+      font.penX = 0;
+      font.penY = 0;
       return;
     case ' ':
-      game.penX += game.glyphs['I'].width;
+      font.penX += font.glyphs['I'].width;
       return;
     default:
       break;
   }
-  const Glyph& glyph = game.glyphs[code];
+  const Glyph& glyph = font.glyphs[code];
   if (glyph.sprite3D == 0) return;
-  Screen& screen = game.engine.screen();
   screen.ScaleSprite3D(glyph.sprite3D, static_cast<float>(NearestInt(glyph.width * s)),
                        static_cast<float>(NearestInt(glyph.height * s)));
   if (angle != 0) screen.TurnSprite3D(glyph.sprite3D, NearestInt(angle), 1);
-  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + game.penX), NearestInt(y + game.penY), alpha);
-  game.penX += glyph.width * s * spacing;
+  screen.DrawSprite3D(glyph.sprite3D, NearestInt(x + font.penX), NearestInt(y + font.penY), alpha);
+  font.penX += glyph.width * s * spacing;
 }
 
 }  // namespace
 
 int LoadFont(Game& game) {
-  FreeGlyphs(game);
+  FreeGlyphs(game.font, game.engine.screen());
   auto reader = LineReader::Open(game.settings.FONTSYSTEM);
   if (!reader) return 0;
   // Every character of a slot loads the same picture, so a repeat would only load it
@@ -130,7 +129,7 @@ int LoadFont(Game& game) {
     const unsigned char slot = GlyphSlotFor(code).slot;
     if (loaded[slot]) continue;
     loaded[slot] = true;
-    LoadGlyph(game, code);
+    LoadGlyph(game.font, game.engine.screen(), game.settings.FONTPATH, game.objectScale, code);
     ++loads;
   }
   return loads;
@@ -139,9 +138,10 @@ int LoadFont(Game& game) {
 void DrawBitmapText(Game& game, const std::string& text, float x, float y, float size, float angle, int alpha,
                     float spacing) {
   if (game.observer) game.observer->OnText(text, x, y, size, alpha, spacing);
-  game.engine.screen().SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  Screen& screen = game.engine.screen();
+  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
   for (char character : text) {
-    DrawGlyph(game, static_cast<unsigned char>(character), x, y, size, angle, alpha, spacing);
+    DrawGlyph(game.font, screen, static_cast<unsigned char>(character), x, y, size, angle, alpha, spacing);
   }
 }
 

@@ -21,11 +21,11 @@ void WaitBetweenPolls(Game& game) {
 
 void DrawTitlePicture(Game& game) {
   Screen& screen = game.engine.screen();
-  screen.ScaleSprite3D(game.titleSprite3D, static_cast<float>(NearestInt(game.screenWidth)),
+  screen.ScaleSprite3D(game.title.sprite3D, static_cast<float>(NearestInt(game.screenWidth)),
                        static_cast<float>(NearestInt(game.screenHeight)));
   screen.BeginSprite3DPass();
   screen.FillScreen(Rgb(0, 0, 0));
-  screen.DrawSprite3D(game.titleSprite3D, 0, 0, 255);
+  screen.DrawSprite3D(game.title.sprite3D, 0, 0, 255);
   for (const TitleLine& line : kTitleLines) {
     DrawBitmapText(game, line.text, game.screenWidth * 0.1f, game.screenHeight * line.yFactor, 1.0f, 0, 255,
                    1.0f);
@@ -82,10 +82,10 @@ void ShowTitleScreen(Game& game) {
     name = TitleImageName(game.settings.LOADSCREEN, game.random.RandomUpTo(1));
   }
   screen.SetDefaultColourKey(-1, Rgb(255, 0, 255));
-  game.titleSprite = name.empty() ? 0 : screen.LoadImageSprite(-1, name, kModeTexture);
-  if (game.titleSprite != 0) game.titleSprite3D = screen.MakeSprite3D(-1, game.titleSprite);
+  game.title.sprite = name.empty() ? 0 : screen.LoadImageSprite(-1, name, kModeTexture);
+  if (game.title.sprite != 0) game.title.sprite3D = screen.MakeSprite3D(-1, game.title.sprite);
 
-  if (game.titleSprite3D != 0) DrawTitlePicture(game);
+  if (game.title.sprite3D != 0) DrawTitlePicture(game);
   WaitForStart(game);
 }
 

@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "app/main_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -95,7 +96,7 @@ TEST_F(InFolder, StartUpTakesTheDesktopAndTheConfiguration) {
   EXPECT_FLOAT_EQ(t.game->screenHeight, 900.0f);
   EXPECT_FLOAT_EQ(t.game->objectScale, 2.0f);
   EXPECT_EQ(t.game->gamepadPresent, 0);
-  EXPECT_EQ(t.game->builtLevelNumber, t.game->play.levelNumber);
+  EXPECT_EQ(t.game->level.builtLevelNumber, t.game->play.levelNumber);
 }
 
 TEST_F(InFolder, DesignWidthOfZeroKeepsObjectsAtTheirSize) {
@@ -141,30 +142,30 @@ class MainLoop : public ::testing::Test {
 };
 
 TEST_F(MainLoop, LevelJustBuiltIsNotBuiltAgain) {
-  t_.game->builtLevelNumber = t_.game->play.levelNumber;
+  t_.game->level.builtLevelNumber = t_.game->play.levelNumber;
   MainLoopPass(*t_.game);
   EXPECT_EQ(t_.game->play.levelIntroPending, 0);
 }
 
 TEST_F(MainLoop, RestartRebuildsTheCurrentLevel) {
   t_.game->play.levelNumber = 3;
-  t_.game->builtLevelNumber = -1;
+  t_.game->level.builtLevelNumber = -1;
   MainLoopPass(*t_.game);
-  EXPECT_EQ(t_.game->builtLevelNumber, 3);
+  EXPECT_EQ(t_.game->level.builtLevelNumber, 3);
   EXPECT_EQ(t_.game->play.levelIntroPending, 1);
 }
 
 TEST_F(MainLoop, LevelFilesAreNeverRebuilt) {
   t_.game->settings.USESELFCREATEBASE = 0;
-  t_.game->builtLevelNumber = 0;
+  t_.game->level.builtLevelNumber = 0;
   t_.game->play.levelNumber = 2;
   MainLoopPass(*t_.game);
-  EXPECT_EQ(t_.game->builtLevelNumber, 0);
+  EXPECT_EQ(t_.game->level.builtLevelNumber, 0);
   EXPECT_EQ(t_.game->play.levelIntroPending, 0);
 }
 
 TEST_F(MainLoop, EachPassSleepsTheConfiguredDelay) {
-  t_.game->builtLevelNumber = t_.game->play.levelNumber;
+  t_.game->level.builtLevelNumber = t_.game->play.levelNumber;
   t_.game->settings.MULTITASK = 20;
   std::uint32_t before = t_.clock->TickCount();
   MainLoopPass(*t_.game);

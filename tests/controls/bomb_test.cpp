@@ -26,7 +26,7 @@ class BombTest : public ControlsTest {
     std::string out;
     for (int row = 0; row <= 6; ++row, out += '/')
       for (int column = 0; column <= 6; ++column) {
-        const std::string code = Str(game.matrix.At(column, row).tileCode);
+        const std::string code = Str(game.level.matrix.At(column, row).tileCode);
         out += code == "LAB_FLOOR" ? '.' : code == "LAB_BLUE_FLOOR" ? 'b' : '#';
       }
     return out;
@@ -44,7 +44,7 @@ TEST_F(BombTest, RaysClearFixedFloorUpToCollisionTwoAndShortOfTheOutermostFields
   // floor, the down one leaves blue floor and goes on; none reaches the outermost fields.
   EXPECT_EQ(Picture(), "#######/#######/###.###/#.....#/###b###/###.###/#######/");
   EXPECT_EQ(game.play.tilesLeft, 5 + 7) << "seven distinct fields, the cursor's counted once";
-  EXPECT_EQ(game.matrix.At(4, 3).value1, 3) << "the floor's definition was read again";
+  EXPECT_EQ(game.level.matrix.At(4, 3).value1, 3) << "the floor's definition was read again";
   EXPECT_EQ(game.play.bombs, "&");
 
   // Tiles given back stop at the top of the range.
@@ -66,10 +66,10 @@ TEST_F(BombTest, NoFieldToBlastUsesTheBombAndAnEmptyStockDoesNothing) {
   SetField(3, 3, "LAB_FIXED_FLOOR", 2);  // the cursor's own field stops every ray
   UseBomb(game);
   SetField(3, 3, "LAB_FIXED_FLOOR", 0);
-  game.cursor.x = -10 * kTile;  // outside the Matrix
+  game.play.cursor.x = -10 * kTile;  // outside the Matrix
   UseBomb(game);
   EXPECT_EQ(game.play.bombs, "");
-  game.cursor.x = 3 * kTile;
+  game.play.cursor.x = 3 * kTile;
   UseBomb(game);  // nothing left in stock
   EXPECT_EQ(Picture(), "#######/#######/#######/#######/#######/#######/#######/");
   EXPECT_EQ(game.play.tilesLeft, 5);

@@ -23,27 +23,27 @@ class ControlsTest : public ::testing::Test {
     game.settings.RESOLUTION = kTile;
     game.settings.cursorDelay = 0;
     game.settings.DEFTILESOUND = "step.ogg";
-    game.soundEffects.push_back({"", "step.ogg", 0, 0, 1});
+    game.catalogues.soundEffects.push_back({"", "step.ogg", 0, 0, 1});
     MakeFloor(20, 20);
   }
 
   // Columns and rows 0..last, all of the code given.
   void MakeFloor(int lastColumn, int lastRow, const std::string& code = "LAB_FLOOR") {
-    game.matrix.Create(lastColumn, lastRow);
+    game.level.matrix.Create(lastColumn, lastRow);
     game.level.levelWidth = lastColumn;
     game.level.levelHeight = lastRow;
     for (int c = 0; c <= lastColumn; ++c)
       for (int r = 0; r <= lastRow; ++r) SetField(c, r, code, 0);
   }
   void SetField(int column, int row, const std::string& code, int collision) {
-    MatrixField& field = game.matrix.At(column, row);
+    MatrixField& field = game.level.matrix.At(column, row);
     field.tileCode = game.texts.Intern(code);
     field.useCollision = static_cast<std::int8_t>(collision);
   }
   // Puts the cursor on the field (column, row) of the screen, view origin unchanged.
   void PlaceCursor(int column, int row) {
-    game.cursor.x = column * kTile;
-    game.cursor.y = row * kTile;
+    game.play.cursor.x = column * kTile;
+    game.play.cursor.y = row * kTile;
   }
   void Hold(std::vector<int> keys) {
     input.keyboard = {};

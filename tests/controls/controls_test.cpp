@@ -20,7 +20,7 @@ TEST_F(ControlsTest, HeldArrowsStepAsTheLaterKeyUnlessDiagonal) {
     PlaceCursor(3, 3);
     Hold(c.keys);
     Polls(1);
-    EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y),
+    EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y),
               std::make_pair((3 + c.dx) * kTile, (3 + c.dy) * kTile))
         << "case " << &c - cases;
   }
@@ -29,12 +29,12 @@ TEST_F(ControlsTest, HeldArrowsStepAsTheLaterKeyUnlessDiagonal) {
 TEST_F(ControlsTest, CursorDelaySetsTheStepRate) {
   Hold({key::kDown});
   Polls(4);
-  EXPECT_EQ(game.cursor.y, 4 * kTile) << "cursorDelay 0 steps on every pass";
+  EXPECT_EQ(game.play.cursor.y, 4 * kTile) << "cursorDelay 0 steps on every pass";
   game.settings.cursorDelay = 2;
   Polls(5);
-  EXPECT_EQ(game.cursor.y, 5 * kTile);
+  EXPECT_EQ(game.play.cursor.y, 5 * kTile);
   Polls(1);
-  EXPECT_EQ(game.cursor.y, 6 * kTile) << "one step every cursorDelay + 1 passes";
+  EXPECT_EQ(game.play.cursor.y, 6 * kTile) << "one step every cursorDelay + 1 passes";
 }
 
 TEST_F(ControlsTest, PageUpHeldRaisesTheLevelOnceOnRelease) {

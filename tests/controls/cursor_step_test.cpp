@@ -16,17 +16,17 @@ TEST_F(CursorStepTest, BlockingFieldsStopTheStepSilentlyAndOpenStepsSound) {
   SetField(3, 2, "LAB_ROCK", 2);
   StepCursor(game, control::kRight);
   StepCursor(game, control::kUp);
-  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(3 * kTile, 3 * kTile));
+  EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(3 * kTile, 3 * kTile));
   EXPECT_TRUE(observer.sounds.empty());
 
   // At origin 0 a left step sets the origin to 1 and moves the cursor: it stays on field
   // (3, 3), the picture shifts, and the bush still blocks.
   StepCursor(game, control::kLeft);
   EXPECT_EQ(game.play.originColumn, 1);
-  EXPECT_EQ(game.cursor.x, 2 * kTile);
+  EXPECT_EQ(game.play.cursor.x, 2 * kTile);
   StepCursor(game, control::kRight);
-  EXPECT_EQ(game.cursor.x, 2 * kTile);
-  game.cursor.x = 400;
+  EXPECT_EQ(game.play.cursor.x, 2 * kTile);
+  game.play.cursor.x = 400;
   StepCursor(game, control::kRight);  // scrolls instead, and sounds all the same
   EXPECT_EQ(game.play.originColumn, 2);
   EXPECT_EQ(observer.sounds, (std::vector<std::string>{"step.ogg", "step.ogg"}));
@@ -35,7 +35,7 @@ TEST_F(CursorStepTest, BlockingFieldsStopTheStepSilentlyAndOpenStepsSound) {
 TEST_F(CursorStepTest, FieldsOutsideTheMatrixAndTileSizesOfZeroBlock) {
   StepCursor(game, control::kLeft);
   StepCursor(game, control::kUp);
-  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(0.f, 0.f));
+  EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(0.f, 0.f));
   EXPECT_EQ(std::make_pair(game.play.originColumn, game.play.originRow), std::make_pair(0.f, 0.f));
   // A tile size that shows no field (0, or one so small that the screen would hold more
   // than 1025 fields across, or not a finite number) blocks every step.
@@ -45,7 +45,7 @@ TEST_F(CursorStepTest, FieldsOutsideTheMatrixAndTileSizesOfZeroBlock) {
     EXPECT_FALSE(CursorField(game).valid) << size;
     StepCursor(game, control::kRight);
     StepCursor(game, control::kDown);
-    EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(0.f, 0.f)) << size;
+    EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(0.f, 0.f)) << size;
   }
   game.settings.RESOLUTION = 0.8f;  // 1000 fields across an 800-pixel screen still step
   EXPECT_TRUE(CursorField(game).valid);
@@ -55,37 +55,37 @@ TEST_F(CursorStepTest, TileSizesAbove127StepByTheWholeTile) {
   game.settings.RESOLUTION = 160;
   StepCursor(game, control::kRight);
   StepCursor(game, control::kDown);
-  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(160.f, 160.f));
+  EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(160.f, 160.f));
   StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.cursor.x, 0);
+  EXPECT_EQ(game.play.cursor.x, 0);
 }
 
 TEST_F(CursorStepTest, ScrollingAtTheMiddleOfTheScreen) {
-  game.cursor.x = 384;  // 384 + 32 passes 400
-  game.cursor.y = 256;  // 256 + 32 stays at or before 300
+  game.play.cursor.x = 384;  // 384 + 32 passes 400
+  game.play.cursor.y = 256;  // 256 + 32 stays at or before 300
   StepCursor(game, control::kRight);
-  EXPECT_EQ(game.cursor.x, 384);
+  EXPECT_EQ(game.play.cursor.x, 384);
   EXPECT_EQ(game.play.originColumn, 1);
   StepCursor(game, control::kDown);
   StepCursor(game, control::kDown);
-  EXPECT_EQ(game.cursor.y, 288);
+  EXPECT_EQ(game.play.cursor.y, 288);
   EXPECT_EQ(game.play.originRow, 1);
 
   // Up and left at origin 1 keep the origin at 1 and move the cursor.
   StepCursor(game, control::kUp);
   StepCursor(game, control::kLeft);
-  EXPECT_EQ(std::make_pair(game.cursor.x, game.cursor.y), std::make_pair(352.f, 256.f));
+  EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(352.f, 256.f));
   EXPECT_EQ(std::make_pair(game.play.originColumn, game.play.originRow), std::make_pair(1.f, 1.f));
 
   // The middle counts as the right half for left steps, but not as the lower half for up steps.
   game.play.originColumn = game.play.originRow = 4;
-  game.cursor.x = 400;
-  game.cursor.y = 300;
+  game.play.cursor.x = 400;
+  game.play.cursor.y = 300;
   StepCursor(game, control::kLeft);
-  EXPECT_EQ(game.cursor.x, 368);
+  EXPECT_EQ(game.play.cursor.x, 368);
   EXPECT_EQ(game.play.originColumn, 4);
   StepCursor(game, control::kUp);
-  EXPECT_EQ(game.cursor.y, 300);
+  EXPECT_EQ(game.play.cursor.y, 300);
   EXPECT_EQ(game.play.originRow, 3);
 }
 

@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "app/startup.h"
+#include "app/main_loop.h"
 #include "controls_fixture.h"
 #include "core/program_end.h"
 
@@ -23,7 +23,7 @@ class DialogTest : public ControlsTest {
     game.play.tilesLeft = 10;
     game.play.totalScore = 500;
     game.play.bankedScore = 200;
-    game.builtLevelNumber = game.play.levelNumber = 3;
+    game.level.builtLevelNumber = game.play.levelNumber = 3;
   }
   // Holds the keys of each poll from the next one on; the last set stays held. A dialog
   // still open a few polls past the script has missed its answer: the run fails there.
@@ -75,14 +75,14 @@ TEST_F(DialogTest, PauseDialogXChangesNothingAndBRestartsWithTheBankedScore) {
   EXPECT_EQ(tg.engine->screen().presentedFrames() - framesBefore, 3);
   for (const auto& entry : tg.recorder()->entries())
     EXPECT_NE(entry.kind, RecordingRenderer::Kind::kClear) << "the dialog draws over the standing picture";
-  EXPECT_EQ(game.builtLevelNumber, 3);
+  EXPECT_EQ(game.level.builtLevelNumber, 3);
   EXPECT_EQ(game.play.totalScore, 500);
   ExpectLines({{"  GAME PAUSED |", 320, 120},
                {"  PRESS X TO CONTINUE |", 240, 180},
                {"  PRESS B TO RESTART  |", 240, 240}});
 
   PlayPass({{key::kP}, {key::kB}});
-  EXPECT_EQ(game.builtLevelNumber, -1);
+  EXPECT_EQ(game.level.builtLevelNumber, -1);
   EXPECT_EQ(game.play.totalScore, 200);
   EXPECT_EQ(game.play.gameState, kGameRunning);
 }
@@ -98,7 +98,7 @@ TEST_F(DialogTest, DialogsDoNotNestAndTheControlsKeepWorkingInThem) {
   EXPECT_EQ(Drawn("  QUIT GAME ? |"), 0);
   EXPECT_FALSE(game.controls.dialogOpen);
   // Four dialog passes step right, and the play pass resumes with the direction last read.
-  EXPECT_EQ(game.cursor.x, 8 * kTile);
+  EXPECT_EQ(game.play.cursor.x, 8 * kTile);
   EXPECT_EQ(game.play.levelNumber, 4);
 }
 

@@ -147,8 +147,8 @@ class World {
     game->objectScale = game->screenWidth / static_cast<float>(s.RESBASEW);
     game->random.SeedRandom(7);
     if (catalogues_) {
-      game->tileGraphics = catalogues_->tileGraphics;
-      if (withDefinitions) game->objectDefinitions = catalogues_->objectDefinitions;
+      game->catalogues.tileGraphics = catalogues_->catalogues.tileGraphics;
+      if (withDefinitions) game->level.objectDefinitions = catalogues_->level.objectDefinitions;
     }
     return game;
   }
@@ -162,24 +162,25 @@ class World {
     auto sprite = [&s](std::int32_t handle) {
       if (s.SpriteExists(handle)) s.ReleaseSprite(handle);
     };
-    for (int column = 0; column < game.matrix.columns(); ++column) {
-      for (int row = 0; row < game.matrix.rows(); ++row) quad(game.matrix.At(column, row).sprite3D);
+    for (int column = 0; column < game.level.matrix.columns(); ++column) {
+      for (int row = 0; row < game.level.matrix.rows(); ++row)
+        quad(game.level.matrix.At(column, row).sprite3D);
     }
-    for (const FieldObject& object : game.fieldObjects) quad(object.sprite3D);
-    for (const Enemy& enemy : game.enemies) quad(enemy.sprite3D);
-    for (const EffectSprite& effect : game.effectSprites) quad(effect.sprite3D);
-    for (const Glyph& glyph : game.glyphs) {
+    for (const FieldObject& object : game.level.fieldObjects) quad(object.sprite3D);
+    for (const Enemy& enemy : game.level.enemies) quad(enemy.sprite3D);
+    for (const EffectSprite& effect : game.catalogues.effectSprites) quad(effect.sprite3D);
+    for (const Glyph& glyph : game.font.glyphs) {
       quad(glyph.sprite3D);
       sprite(glyph.sprite);
     }
-    quad(game.cursor.sprite3D);
-    sprite(game.cursor.sprite);
+    quad(game.play.cursor.sprite3D);
+    sprite(game.play.cursor.sprite);
     quad(game.play.screenShot3D);
     sprite(game.play.screenShot);
-    quad(game.titleSprite3D);
-    sprite(game.titleSprite);
+    quad(game.title.sprite3D);
+    sprite(game.title.sprite);
     if (ownsDefinitions) {
-      for (const ObjectDefinition& definition : game.objectDefinitions) sprite(definition.sprite);
+      for (const ObjectDefinition& definition : game.level.objectDefinitions) sprite(definition.sprite);
     }
   }
 

@@ -9,7 +9,7 @@
 #include "core/datafile.h"
 #include "core/program_end.h"
 #include "fuzz_world.h"
-#include "level/level_setup.h"
+#include "level/level_file.h"
 
 using namespace vorantis;
 
@@ -47,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();  // the file is there: no report may end the program
   }
   const LevelState& state = game.level;
-  if (!game.matrix.Contains(state.levelWidth, state.levelHeight)) std::abort();
+  if (!game.level.matrix.Contains(state.levelWidth, state.levelHeight)) std::abort();
   return 0;
 }

@@ -31,22 +31,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Game& game = round.game();
   LoadObjectDefinitions(game);
   const ObjectDefinition* fuzzed = nullptr;
-  for (const ObjectDefinition& definition : game.objectDefinitions) {
+  for (const ObjectDefinition& definition : game.level.objectDefinitions) {
     if (definition.fileName == "zz.tga") fuzzed = &definition;
   }
   if (fuzzed == nullptr) std::abort();
 
-  game.matrix.Create(8, 8);
+  game.level.matrix.Create(8, 8);
   game.level.levelWidth = 8;
   game.level.levelHeight = 8;
   for (int column = 0; column <= 8; ++column) {
     for (int row = 0; row <= 8; ++row) {
       PlaceTile(game, column, row,
                 column == 0 || row == 0 || column == 8 || row == 8 ? "LAB_WALL" : "LAB_FLOOR");
-      game.matrix.At(column, row).inLevel = 1;
+      game.level.matrix.At(column, row).inLevel = 1;
     }
   }
-  MatrixField& field = game.matrix.At(2, 2);
+  MatrixField& field = game.level.matrix.At(2, 2);
   field.childNames[0] = game.texts.Intern(fuzzed->name);
   field.highestChildSlot = 0;
   SpawnFieldObjects(game, 2, 2);
@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FitAllFields(game);
   RecomputeVisibleFields(game);
 
-  game.cursor.x = 2 * game.tileSize();
-  game.cursor.y = 2 * game.tileSize();
+  game.play.cursor.x = 2 * game.tileSize();
+  game.play.cursor.y = 2 * game.tileSize();
   game.play.timeLeft = 30;
   game.settings.USESPRITE3D = 1;
   try {

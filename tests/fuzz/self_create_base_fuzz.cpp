@@ -37,6 +37,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const LevelState& level = game.level;
   if (level.levelWidth < 0 || level.levelHeight < 0 || level.levelWidth > 1024 || level.levelHeight > 1024)
     std::abort();
-  if (!game.matrix.Contains(level.levelWidth, level.levelHeight)) std::abort();
+  if (!game.level.matrix.Contains(level.levelWidth, level.levelHeight)) std::abort();
   return 0;
 }

@@ -13,10 +13,10 @@ using namespace vorantis;
 
 namespace {
 void CheckField(const Game& game, int column, int row) {
-  const MatrixField& field = game.matrix.At(column, row);
+  const MatrixField& field = game.level.matrix.At(column, row);
   if (field.highestChildSlot < 0 || field.highestChildSlot > 7 || Str(field.gfxName).empty()) std::abort();
   for (std::int32_t id : field.childIds) {
-    if (id < -1 || id >= static_cast<std::int32_t>(game.fieldObjects.size())) std::abort();
+    if (id < -1 || id >= static_cast<std::int32_t>(game.level.fieldObjects.size())) std::abort();
   }
 }
 
@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::DataScratch().Write("RGB/W/FUZZ", std::string_view(reinterpret_cast<const char*>(data), size));
   fuzz::Round round(fuzz::DataWorld());
   Game& game = round.game();
-  game.matrix.Create(6, 6);
+  game.level.matrix.Create(6, 6);
   game.level.levelWidth = 6;
   game.level.levelHeight = 6;
   PlaceTile(game, 1, 1, "FUZZ");
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   PlaceTile(game, 2, 1, "LAB_FLOOR");
   PlaceTile(game, 2, 1, "FUZZ");
   for (int column = 0; column <= 6; ++column) {
-    for (int row = 0; row <= 6; ++row) game.matrix.At(column, row).inLevel = 1;
+    for (int row = 0; row <= 6; ++row) game.level.matrix.At(column, row).inLevel = 1;
   }
   CheckField(game, 1, 1);
   CheckField(game, 2, 1);

@@ -42,7 +42,7 @@ struct DefaultDataGame {
     read = ReadSettingsFile(game.settings, game.random, game.baseDirectory,
                             game.baseDirectory + "DATA\\ini.txt");
     game.objectScale = game.screenWidth / static_cast<float>(game.settings.RESBASEW);
-    game.matrix.Create(512, 512);
+    game.level.matrix.Create(512, 512);
     LoadTileGraphics(game);
     LoadObjectDefinitions(game);
     LoadSoundEffects(game);
@@ -75,7 +75,7 @@ class FairLevels : public ::testing::TestWithParam<FairCase> {
     std::vector<std::pair<int, int>> dug;
     for (int c = 0; c <= width; ++c)
       for (int r = 0; r <= height; ++r)
-        if (Str(game.matrix.At(c, r).tileCode) == "LAB_FLOOR") dug.emplace_back(c, r);
+        if (Str(game.level.matrix.At(c, r).tileCode) == "LAB_FLOOR") dug.emplace_back(c, r);
     Build(game, level, GetParam().edges);
     const int tilesLeft = game.play.tilesLeft;
 
@@ -92,18 +92,18 @@ class FairLevels : public ::testing::TestWithParam<FairCase> {
       open.pop_front();
       ++reachable;
       PaintPlayerField(game, c, r);
-      coloured += Str(game.matrix.At(c, r).tileCode) == "LAB_BLUE_FLOOR";
+      coloured += Str(game.level.matrix.At(c, r).tileCode) == "LAB_BLUE_FLOOR";
       for (auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
         const int nc = c + dc;
         const int nr = r + dr;
         if (nc < 0 || nr < 0 || nc > width || nr > height || reached[nc][nr]) continue;
-        if (game.matrix.At(nc, nr).useCollision != 0) continue;
+        if (game.level.matrix.At(nc, nr).useCollision != 0) continue;
         reached[nc][nr] = true;
         open.emplace_back(nc, nr);
       }
     }
     int notColoured = 0;
-    for (auto [c, r] : dug) notColoured += Str(game.matrix.At(c, r).tileCode) != "LAB_BLUE_FLOOR";
+    for (auto [c, r] : dug) notColoured += Str(game.level.matrix.At(c, r).tileCode) != "LAB_BLUE_FLOOR";
     // Blue and fixed both count for a pattern, so one sweep fixes every field that can be.
     for (int c = 0; c <= width; ++c)
       for (int r = 0; r <= height; ++r) FixBlueFloor(game, c, r);

@@ -21,11 +21,11 @@ std::string TileMap(const Game& game) {
   std::ostringstream out;
   out << "size " << game.level.levelWidth << " " << game.level.levelHeight << "\n"
       << "tilesLeft " << game.play.tilesLeft << " timeLeft " << game.play.timeLeft << "\n"
-      << "cursor " << game.cursor.x << " " << game.cursor.y << "\n"
-      << "objects " << game.fieldObjects.size() << " enemies " << game.enemies.size() << "\n";
+      << "cursor " << game.play.cursor.x << " " << game.play.cursor.y << "\n"
+      << "objects " << game.level.fieldObjects.size() << " enemies " << game.level.enemies.size() << "\n";
   for (int row = 0; row <= game.level.levelHeight; ++row) {
     for (int column = 0; column <= game.level.levelWidth; ++column) {
-      const std::string code = Str(game.matrix.At(column, row).tileCode);
+      const std::string code = Str(game.level.matrix.At(column, row).tileCode);
       char letter = '?';
       for (int i = 0; i < 10; ++i)
         if (code == kLabyrinthCodes[i]) letter = kLetters[i];

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "level/builders.h"
+#include "level/level_file.h"
 #include "level/level_setup.h"
 #include "level/object_definitions.h"
 #include "level/tiles.h"
@@ -28,7 +29,7 @@ class LabyrinthTest : public ::testing::Test {
       for (int r = 0; r <= game.level.levelHeight; ++r) count += world.Code(c, r) == code ? 1 : 0;
     return count;
   }
-  std::pair<float, float> Cursor() const { return {game.cursor.x, game.cursor.y}; }
+  std::pair<float, float> Cursor() const { return {game.play.cursor.x, game.play.cursor.y}; }
   // The level file's five header lines, then one line per colour part.
   void LoadLevel(int width, int height, std::initializer_list<std::string> lines) {
     std::string text = Lines({"map", std::to_string(width), std::to_string(height), "x", "y"});
@@ -123,7 +124,7 @@ TEST_F(LabyrinthTest, ProgressBarsShowTheScreenAtTheirStepsAndAZeroSideIsFull) {
   int before = screen.presentedFrames();
   Walls(5, 6);  // 42 fields, a flip every 2 * 5 + 1
   EXPECT_EQ(screen.presentedFrames() - before, 3);
-  EXPECT_EQ(game.builtLevelNumber, 4);
+  EXPECT_EQ(game.level.builtLevelNumber, 4);
   EXPECT_NEAR(game.level.builderBar.length, 1.0f + 42 * 640.0f / 30, 0.01);
   game.level.levelWidth = 0;  // the level file bar: the first and every 501st step
   before = screen.presentedFrames();
@@ -157,8 +158,8 @@ TEST_F(LabyrinthTest, SelfCreatedGameFromATinyBaseBuildsLevelOne) {
   world.folder.Write("base.txt", Lines({"x", "1", "1", "y", "z"}));
   StartSelfCreatedGame(game, world.folder.GamePath() + "base.txt");
   EXPECT_EQ(game.level.levelWidth, 0);  // both halves of 1 are 0
-  EXPECT_EQ(game.builtLevelNumber, 1);
-  EXPECT_NE(game.cursor.sprite3D, 0);
+  EXPECT_EQ(game.level.builtLevelNumber, 1);
+  EXPECT_NE(game.play.cursor.sprite3D, 0);
 }
 
 TEST_F(LabyrinthTest, LevelFileColoursShareDefinitionsOpacitiesFollowAndTheLevelIsPlayable) {
@@ -178,7 +179,7 @@ TEST_F(LabyrinthTest, LevelFileColoursShareDefinitionsOpacitiesFollowAndTheLevel
   EXPECT_EQ(world.Field(1, 1).opacity, 0);  // past the file's end: as the definition left it
   // The cursor starts on the first floor field; the counters as a floor walk sets them.
   EXPECT_EQ(Cursor(), std::pair(32.0f, 0.0f));
-  EXPECT_NE(game.cursor.sprite3D, 0);
+  EXPECT_NE(game.play.cursor.sprite3D, 0);
   EXPECT_EQ(game.play.tilesLeft, 0);  // two floor fields / 4
 }
 
@@ -197,11 +198,11 @@ TEST_F(LabyrinthTest, LevelFileWithoutSpritesOrOpacitiesAndEndingEarly) {
   game.settings.USESPRITE3D = 0;
   LoadLevel(5000, 3, {"LAB_", "FLO", "OR", "LAB_", "FLO", "OR"});
   EXPECT_EQ(game.level.levelWidth, 1024);
-  EXPECT_TRUE(game.matrix.Contains(1024, 3));
+  EXPECT_TRUE(game.level.matrix.Contains(1024, 3));
   EXPECT_EQ(world.Code(0, 1), "LAB_FLOOR");
   EXPECT_EQ(world.Field(0, 1).gfxName, nullptr);  // no definition read
   EXPECT_EQ(world.Field(0, 2).inLevel, 0);
-  EXPECT_FLOAT_EQ(game.cursor.y, 0);
+  EXPECT_FLOAT_EQ(game.play.cursor.y, 0);
 
   game.settings.USESPRITE3D = 1;  // no opacity file: the definition's value stays
   LoadLevel(0, 0, {"LAB_", "FLO", "OR"});
@@ -238,7 +239,7 @@ TEST_F(LabyrinthTest, LevelFilesBeyondTheLargestSizeKeepTheirOwnFieldsInPlace) {
   EXPECT_EQ(world.Code(1024, 1), "C1024R1");
   EXPECT_EQ(world.Field(1024, 1).opacity, (1024 * 7 + 1) % 256);
 
-  game.matrix.Create(512, 512);
+  game.level.matrix.Create(512, 512);
   loadNamed(-3, -2);  // written as one field; read as a level of one field
   EXPECT_EQ(std::pair(game.level.levelWidth, game.level.levelHeight), std::pair(0, 0));
   EXPECT_EQ(world.Code(0, 0), "C0R0");
@@ -252,14 +253,14 @@ TEST_F(LabyrinthTest, EnemiesFillUpToMaxFoeInColumnOrder) {
   Walls(3, 3);
   game.settings.MAXFOE = 6;
   SpawnEnemies(game);
-  ASSERT_EQ(game.enemies.size(), 6u);
-  EXPECT_EQ(std::pair(game.enemies[3].x, game.enemies[3].y), std::pair(0, 96));
-  EXPECT_EQ(std::pair(game.enemies[5].x, game.enemies[5].y), std::pair(32, 32));
-  EXPECT_EQ(std::pair(game.enemies[0].offsetX, game.enemies[0].offsetY), std::pair(19.0f, 18.0f));
+  ASSERT_EQ(game.level.enemies.size(), 6u);
+  EXPECT_EQ(std::pair(game.level.enemies[3].x, game.level.enemies[3].y), std::pair(0, 96));
+  EXPECT_EQ(std::pair(game.level.enemies[5].x, game.level.enemies[5].y), std::pair(32, 32));
+  EXPECT_EQ(std::pair(game.level.enemies[0].offsetX, game.level.enemies[0].offsetY), std::pair(19.0f, 18.0f));
   ClearEnemies(game);
   game.settings.MAXFOE = 0;
   SpawnEnemies(game);
-  EXPECT_TRUE(game.enemies.empty());
+  EXPECT_TRUE(game.level.enemies.empty());
 }
 
 TEST_F(LabyrinthTest, MusicPicksOneTrackAndNoTracksPlayNothing) {
@@ -270,19 +271,20 @@ TEST_F(LabyrinthTest, MusicPicksOneTrackAndNoTracksPlayNothing) {
   StartLevelMusic(game);
   StartLevelMusic(game);
   int playing = 0;
-  for (const SoundAsset& track : game.musicTracks) playing += world.engine->sounds().SoundExists(track.sound);
+  for (const SoundAsset& track : game.catalogues.musicTracks)
+    playing += world.engine->sounds().SoundExists(track.sound);
   EXPECT_EQ(playing, 1);  // the previous track was stopped and freed
 }
 
 TEST_F(LabyrinthTest, ResetLevelEmptiesTheGridAndGrowsItForLargeLevels) {
   PlaceTile(game, 300, 300, "LAB_WALL");
-  game.fieldObjects.emplace_back();
+  game.level.fieldObjects.emplace_back();
   game.level.levelWidth = 600;
   game.level.levelHeight = 10;
   ResetLevel(game);
-  EXPECT_TRUE(game.fieldObjects.empty());
-  EXPECT_EQ(std::pair(game.matrix.columns(), game.matrix.rows()), std::pair(601, 257));
-  EXPECT_EQ(game.matrix.At(300, 200).tileCode, nullptr);
+  EXPECT_TRUE(game.level.fieldObjects.empty());
+  EXPECT_EQ(std::pair(game.level.matrix.columns(), game.level.matrix.rows()), std::pair(601, 257));
+  EXPECT_EQ(game.level.matrix.At(300, 200).tileCode, nullptr);
 }
 
 }  // namespace

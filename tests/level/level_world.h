@@ -72,7 +72,7 @@ class LevelWorld {
     s.RESOLUTION = 32;
     s.MAXFOE = 10;
     folder.Write("cursor.tga", TgaPicture(4, 4));
-    game->matrix.Create(512, 512);
+    game->level.matrix.Create(512, 512);
     if (!plainTiles) return;
     for (const char* code : kLabyrinthCodes) {
       Tile(code, {"GFXNAME", std::string(code) + ".tga"});
@@ -93,7 +93,7 @@ class LevelWorld {
     folder.Write("world/" + stem + ".tga", TgaPicture(width, height));
     folder.Write("world/" + stem + ".dll", Lines(lines));
   }
-  const MatrixField& Field(int column, int row) const { return game->matrix.At(column, row); }
+  const MatrixField& Field(int column, int row) const { return game->level.matrix.At(column, row); }
   std::string Code(int column, int row) const { return Str(Field(column, row).tileCode); }
 
   ScratchFolder folder;

@@ -31,13 +31,13 @@ TEST_F(TilesTest, SoundsPlayByExactNameOnlyWhenLoadedAndMusicIsOnlyListed) {
   world.folder.Write("sfx/beep.ogg", WavSound());
   world.folder.Write("sfx/broken.ogg", "not a sound");
   LoadSoundEffects(game);
-  ASSERT_EQ(game.soundEffects.size(), 2u);
+  ASSERT_EQ(game.catalogues.soundEffects.size(), 2u);
   for (const char* name : {"Beep.ogg", "broken.ogg", "beep.ogg"}) PlaySoundByName(game, name);
   EXPECT_EQ(log.sounds, std::vector<std::string>{"beep.ogg"});
   world.folder.Write("music/one.ogg", WavSound());
   LoadMusicTracks(game);
-  ASSERT_EQ(game.musicTracks.size(), 1u);
-  EXPECT_EQ(game.musicTracks[0].sound, 0);
+  ASSERT_EQ(game.catalogues.musicTracks.size(), 1u);
+  EXPECT_EQ(game.catalogues.musicTracks[0].sound, 0);
 }
 
 // Each file is loaded once and its entries share one 3D sprite; the passes stop at
@@ -53,11 +53,11 @@ TEST_F(TilesTest, EffectSpritesShareOneSpritePerFileAndThePassesAreBounded) {
     game.settings.EGFXMAX = egfxMax;
     game.random.SeedRandom(7);
     LoadEffectSprites(game);
-    ASSERT_EQ(game.effectSprites.size(), 2u * passes) << egfxMax;
+    ASSERT_EQ(game.catalogues.effectSprites.size(), 2u * passes) << egfxMax;
     Random expected;
     expected.SeedRandom(7);
-    for (std::size_t i = 0; i < game.effectSprites.size(); ++i) {
-      const EffectSprite& effect = game.effectSprites[i];
+    for (std::size_t i = 0; i < game.catalogues.effectSprites.size(); ++i) {
+      const EffectSprite& effect = game.catalogues.effectSprites[i];
       const float y = static_cast<float>(expected.RandomUpTo(15 * 32));
       const float x = static_cast<float>(expected.RandomUpTo(20 * 32));
       EXPECT_EQ(std::pair(effect.x, effect.y), std::pair(x, y));
@@ -66,10 +66,10 @@ TEST_F(TilesTest, EffectSpritesShareOneSpritePerFileAndThePassesAreBounded) {
       EXPECT_EQ(std::pair(effect.speedX, effect.speedY), std::pair(speedX, speedY));
       EXPECT_NE(effect.sprite3D, 0);
       // Every pass repeats the two files' 3D sprites, in listing order.
-      EXPECT_EQ(effect.sprite3D, game.effectSprites[i % 2].sprite3D);
+      EXPECT_EQ(effect.sprite3D, game.catalogues.effectSprites[i % 2].sprite3D);
     }
     if (passes > 0) {
-      EXPECT_NE(game.effectSprites[0].sprite3D, game.effectSprites[1].sprite3D);
+      EXPECT_NE(game.catalogues.effectSprites[0].sprite3D, game.catalogues.effectSprites[1].sprite3D);
     }
     EXPECT_EQ(game.random.state(), expected.state());
   }
@@ -81,7 +81,7 @@ TEST_F(TilesTest, ObjectDefinitionFileBesideTheGraphicFillsTheRecord) {
   world.Object("hash", {"DGFXNAME", "#"});
   world.folder.Write("world/bare.tga", TgaPicture(2, 2));
   for (int load = 0; load < 2; ++load) LoadObjectDefinitions(game);  // a reload replaces the list
-  const auto& defs = game.objectDefinitions;
+  const auto& defs = game.level.objectDefinitions;
   ASSERT_EQ(defs.size(), 4u);
   EXPECT_EQ(defs[0].fileName, "bare.tga");
   EXPECT_EQ(defs[0].name, "");  // no definition file: every value empty
@@ -95,9 +95,9 @@ TEST_F(TilesTest, ObjectDefinitionFileBesideTheGraphicFillsTheRecord) {
   world.Tile("NOPE", {"CHILD1", "NOPE"});
   world.Tile("EMPTY", {"VALUE1", "0"});
   Place("NOPE", 1, 1);
-  EXPECT_TRUE(game.fieldObjects.empty());
+  EXPECT_TRUE(game.level.fieldObjects.empty());
   Place("EMPTY", 2, 2);
-  EXPECT_EQ(game.fieldObjects.size(), 1u);
+  EXPECT_EQ(game.level.fieldObjects.size(), 1u);
 }
 
 TEST_F(TilesTest, DefinitionKeysSetTheFieldAndWhatADefinitionLeavesOutStays) {
@@ -145,7 +145,7 @@ TEST_F(TilesTest, TheEighthChildSlotIsNamedAndSpawns) {
   const MatrixField& field = world.Field(1, 1);
   EXPECT_EQ(Str(field.childNames[7]), "coin");
   EXPECT_EQ(field.highestChildSlot, 7);
-  ASSERT_EQ(game.fieldObjects.size(), 1u);
+  ASSERT_EQ(game.level.fieldObjects.size(), 1u);
   EXPECT_EQ(field.childIds[7], 0);
 }
 
@@ -155,13 +155,13 @@ TEST_F(TilesTest, TwoDefinitionsWithOneNameBothSpawnAndEarlierObjectsKeepTheirPl
   LoadObjectDefinitions(game);
   world.Tile("G", {"CHILD1", "gem"});
   Place("G");
-  ASSERT_EQ(game.fieldObjects.size(), 2u);
+  ASSERT_EQ(game.level.fieldObjects.size(), 2u);
   EXPECT_EQ(world.Field(3, 4).childIds[0], 1);  // the slot keeps the second
   EXPECT_EQ(game.play.tilesLeft, 2);
   Place("G");
-  EXPECT_EQ(game.fieldObjects.size(), 4u);
+  EXPECT_EQ(game.level.fieldObjects.size(), 4u);
   EXPECT_EQ(world.Field(3, 4).childIds[0], 3);
-  EXPECT_EQ(game.fieldObjects[1].traits.score, 6);
+  EXPECT_EQ(game.level.fieldObjects[1].traits.score, 6);
 }
 
 // Every key its own value, so that a key stored into another key's field shows.
@@ -177,8 +177,8 @@ TEST_F(TilesTest, EachObjectDefinitionKeyFillsItsOwnField) {
                        "DCHANGEDIRECTION", "22",  "DISGOODY",         "23", "DEXTRATIME",  "24",
                        "DROTATE",          "25",  "DLIFETIME",        "26", "DPOWERUP",    "27"});
   LoadObjectDefinitions(game);
-  ASSERT_EQ(game.objectDefinitions.size(), 1u);
-  const ObjectDefinition& d = game.objectDefinitions[0];
+  ASSERT_EQ(game.level.objectDefinitions.size(), 1u);
+  const ObjectDefinition& d = game.level.objectDefinitions[0];
   EXPECT_EQ(std::tie(d.name, d.density, d.fitToMatrix, d.hotspot, d.centerField, d.isEnemy),
             std::tuple("all", 2, 3, "CENTER", 8, 14));
   const ObjectTraits& t = d.traits;
@@ -197,9 +197,9 @@ TEST_F(TilesTest, ObjectsTakeTheirSizeAndOffsets) {
   LoadObjectDefinitions(game);
   world.Tile("F", {"CHILD1", "flag", "CHILD2", "tree"});
   Place("F");
-  ASSERT_EQ(game.fieldObjects.size(), 2u);
-  const FieldObject& flag = game.fieldObjects[0];
-  const FieldObject& tree = game.fieldObjects[1];
+  ASSERT_EQ(game.level.fieldObjects.size(), 2u);
+  const FieldObject& flag = game.level.fieldObjects[0];
+  const FieldObject& tree = game.level.fieldObjects[1];
   EXPECT_NE(flag.sprite3D, 0);
   EXPECT_EQ(std::tuple(flag.width, flag.offsetX, flag.offsetY), std::tuple(20.0f, 26.0f, 21.0f));
   EXPECT_EQ(std::tuple(tree.width, tree.offsetX, tree.offsetY), std::tuple(32.0f, 32.0f, 32.0f));
@@ -209,11 +209,12 @@ TEST_F(TilesTest, GraphicsAreListedInOrderFoundByExactNameAndTransparency255Hide
   world.TileGraphic("rock.tga", 3, 5);
   world.TileGraphic("a.tga");
   LoadTileGraphics(game);
-  ASSERT_EQ(game.tileGraphics.size(), 2u);
-  EXPECT_EQ(game.tileGraphics[0].fileName, "a.tga");
-  EXPECT_EQ(game.tileGraphics[1].path, game.settings.TOPOGFX + "rock.tga");
-  EXPECT_EQ(std::pair(game.tileGraphics[1].width, game.tileGraphics[1].height), std::pair(3.0f, 5.0f));
-  EXPECT_EQ(FindTileGraphic(game, "rock.tga"), &game.tileGraphics[1]);
+  ASSERT_EQ(game.catalogues.tileGraphics.size(), 2u);
+  EXPECT_EQ(game.catalogues.tileGraphics[0].fileName, "a.tga");
+  EXPECT_EQ(game.catalogues.tileGraphics[1].path, game.settings.TOPOGFX + "rock.tga");
+  EXPECT_EQ(std::pair(game.catalogues.tileGraphics[1].width, game.catalogues.tileGraphics[1].height),
+            std::pair(3.0f, 5.0f));
+  EXPECT_EQ(FindTileGraphic(game, "rock.tga"), &game.catalogues.tileGraphics[1]);
   world.Tile("ROCK", {"GFXNAME", "rock.tga"});
   world.Tile("UPPER", {"GFXNAME", "ROCK.tga"});
   world.Tile("CLEAR", {"GFXNAME", "rock.tga", "TRANSPARENCY", "255"});
@@ -240,10 +241,10 @@ TEST_F(TilesTest, DefinitionsAreReadOncePerPathUnlessTheCacheIsOff) {
 
 TEST_F(TilesTest, FieldsOutsideTheGridAreLeftAloneAndTileSizeSetsTheVisibleFields) {
   world.Tile("ROCK", {"VALUE1", "1"});
-  game.matrix.Create(4, 4);
+  game.level.matrix.Create(4, 4);
   for (auto [column, row] : {std::pair{5, 0}, {-1, 2}, {2, 99}}) Place("ROCK", column, row);
-  EXPECT_EQ(game.matrix.Find(5, 0), nullptr);
-  EXPECT_TRUE(game.fieldObjects.empty());
+  EXPECT_EQ(game.level.matrix.Find(5, 0), nullptr);
+  EXPECT_TRUE(game.level.fieldObjects.empty());
   // Columns and rows of a 640 x 480 screen. A tile size shows nothing when it is 0 or below,
   // not a number, infinite, or so small that the screen holds more than 1025 fields across
   // or down (more than the largest level has): 640 / 0.625 = 1024 still shows fields.

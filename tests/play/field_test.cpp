@@ -20,33 +20,33 @@ class FieldTest : public PlayTest {
  protected:
   FieldTest() {
     MakeFloor(9, 9);
-    game.fieldObjects.reserve(8);  // Put hands out references into the list
+    game.level.fieldObjects.reserve(8);  // Put hands out references into the list
     for (int c = 0; c <= 9; ++c) SetField(c, 2, "LAB_BLUE_FLOOR");
     const int floorQuad = MakeQuad(32, 32);
     for (int c = 0; c <= 9; ++c)
-      for (int r = 0; r <= 9; ++r) game.matrix.At(c, r).sprite3D = floorQuad;
+      for (int r = 0; r <= 9; ++r) game.level.matrix.At(c, r).sprite3D = floorQuad;
   }
   FieldObject& Put(int column, int row, int slot, int score, const std::string& name = "GOODY") {
-    MatrixField& field = game.matrix.At(column, row);
-    field.childIds[static_cast<std::size_t>(slot)] = static_cast<int>(game.fieldObjects.size());
+    MatrixField& field = game.level.matrix.At(column, row);
+    field.childIds[static_cast<std::size_t>(slot)] = static_cast<int>(game.level.fieldObjects.size());
     field.childNames[static_cast<std::size_t>(slot)] = game.texts.Intern(name);
     field.lastSpawnedSlot = std::max<int>(field.lastSpawnedSlot, slot);
-    FieldObject& object = game.fieldObjects.emplace_back();
+    FieldObject& object = game.level.fieldObjects.emplace_back();
     object.traits.collision = object.traits.killOnCollision = 1;
     object.traits.score = score;
     return object;
   }
   // An object pass and a player step per frame with the cursor on field (column, row).
   void StandOn(int column, int row, int frames = 1) {
-    game.cursor.x = static_cast<float>(column) * kTile + 3;
-    game.cursor.y = static_cast<float>(row) * kTile + 3;
+    game.play.cursor.x = static_cast<float>(column) * kTile + 3;
+    game.play.cursor.y = static_cast<float>(row) * kTile + 3;
     for (int frame = 0; frame < frames; ++frame) {
       DrawFieldObjects(game);
       StepPlayer(game);
     }
   }
   Enemy& AddEnemy(int column, int row) {
-    return game.enemies.emplace_back(
+    return game.level.enemies.emplace_back(
         Enemy{.x = column * 32, .y = row * 32, .traits = {.alpha = 255}, .motion = {.veloX = 1, .veloY = 1}});
   }
   void SetSquare(int column, int row, const std::string& code) {
@@ -69,7 +69,7 @@ TEST_F(FieldTest, PickupsAreTakenOnceUnlessABombFindsTheStockFullOrTheyAreNotKil
   StandOn(5, 4);
   EXPECT_EQ(game.play.totalScore, 10 + 3 * 5 + 1);
   EXPECT_EQ(game.play.bombs, "&&&");
-  for (int c = 1; c <= 3; ++c) EXPECT_EQ(game.matrix.At(c, 2).childIds[0] == -1, c < 3) << c;
+  for (int c = 1; c <= 3; ++c) EXPECT_EQ(game.level.matrix.At(c, 2).childIds[0] == -1, c < 3) << c;
   EXPECT_EQ(game.play.timeLeft, 6);
   EXPECT_EQ(CountSounds("count.ogg"), 3);
   EXPECT_EQ(Code(5, 4), "LAB_BLUE_FLOOR");
@@ -90,9 +90,9 @@ TEST_F(FieldTest, CountToScorePickupsRaiseOnlyTheTarget) {
 TEST_F(FieldTest, PlayerObjectsAreNotDrawnAndFieldsWithoutGraphicNeitherShowNorGiveTheirObjects) {
   Put(2, 2, 0, 7).traits.isPlayer = 1;
   Put(3, 2, 0, 10);
-  game.matrix.At(3, 2).sprite3D = 0;
+  game.level.matrix.At(3, 2).sprite3D = 0;
   Put(4, 2, 0, 0).traits.collision = 0;  // shown on each pass, never taken
-  for (FieldObject& object : game.fieldObjects) {
+  for (FieldObject& object : game.level.fieldObjects) {
     object.traits.show = 1;
     object.sprite3D = MakeQuad(8, 8);
   }
@@ -109,7 +109,7 @@ TEST_F(FieldTest, RestlessEnemyRunsRightThenShufflesInFrontOfTheWall) {
   std::vector<int> columns;
   for (int frame = 0; frame < 6; ++frame) {
     MoveEnemies(game);
-    columns.push_back(game.enemies[0].x / 32);
+    columns.push_back(game.level.enemies[0].x / 32);
   }
   EXPECT_EQ(columns, (std::vector<int>{2, 3, 2, 3, 2, 3}));
   EXPECT_EQ(Code(2, 1), "LAB_PINK_FLOOR");
@@ -125,18 +125,18 @@ TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGr
   game.play.originColumn = 1;
   tg.recorder()->ClearLog();
   for (int frame = 0; frame < 4; ++frame) MoveEnemies(game);
-  EXPECT_EQ(game.enemies[0].x, 96);
-  EXPECT_EQ(tg.engine->screen().Sprite3DAngle(game.enemies[0].sprite3D), 20);
+  EXPECT_EQ(game.level.enemies[0].x, 96);
+  EXPECT_EQ(tg.engine->screen().Sprite3DAngle(game.level.enemies[0].sprite3D), 20);
   auto quads = Quads();
   ASSERT_EQ(quads.size(), 4u);
   EXPECT_GT(quads[0].corners[0].x, 32.0f);  // drawn relative to the view, turned about its centre
   EXPECT_LT(quads[0].corners[0].x, 96.0f);
 
-  game.enemies = {Enemy{
+  game.level.enemies = {Enemy{
       .x = 9 * 32, .y = 9 * 32, .traits = {.alpha = 255}, .motion = {.veloX = 1, .veloY = 1, .dMove = 0}}};
   for (int frame = 0; frame < 4; ++frame) MoveEnemies(game);
-  EXPECT_LE(game.enemies[0].x, 9 * 32);
-  EXPECT_LE(game.enemies[0].y, 9 * 32);
+  EXPECT_LE(game.level.enemies[0].x, 9 * 32);
+  EXPECT_LE(game.level.enemies[0].y, 9 * 32);
 }
 
 TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
@@ -203,13 +203,13 @@ TEST_F(FieldTest, HardcoreTrapsBetweenBlueAndWallButNotAnEdgeWallOrTheVoid) {
   SetField(4, 3, "LAB_BLUE_FLOOR");
   SetField(4, 5, "LAB_WALL_E", 1);
   PaintPlayerField(game, 4, 4);
-  EXPECT_EQ(game.matrix.At(4, 4).useCollision, 1);  // the coloured field now blocks
+  EXPECT_EQ(game.level.matrix.At(4, 4).useCollision, 1);  // the coloured field now blocks
   SetField(1, 0, "LAB_WALL", 1);
   SetField(0, 1, "LAB_WALL", 1);
   EXPECT_NO_THROW(PaintPlayerField(game, 0, 0));  // the grid's corner
   SetField(6, 6, "LAB_PINK_FLOOR");               // pink repaints skip the rule
   PaintPlayerField(game, 6, 6);
-  EXPECT_EQ(game.matrix.At(6, 6).useCollision, 0);
+  EXPECT_EQ(game.level.matrix.At(6, 6).useCollision, 0);
   SetField(4, 5, "LAB_WALL", 1);
   SetField(4, 4, "LAB_FLOOR");
   EXPECT_THROW(PaintPlayerField(game, 4, 4), ProgramEnded);

@@ -4,8 +4,11 @@
 #include <cmath>
 
 #include "core/program_end.h"
+#include "play/countdown.h"
 #include "play/game_frame.h"
+#include "play/game_over.h"
 #include "play/hud.h"
+#include "play/level_intro.h"
 #include "play/play_fixture.h"
 #include "present/credits.h"
 
@@ -28,9 +31,9 @@ TEST_F(GameFrameTest, FieldPassVisitsOneColumnMoreThanVisibleButOnlyTheVisibleRo
   game.play.originRow = 7;
   const int quad = MakeQuad(32, 32);
   for (int c = 0; c <= 19; ++c)
-    for (int r = 0; r <= 19; ++r) game.matrix.At(c, r).sprite3D = quad;
-  game.matrix.At(6, 7).opacity = 0;  // invisible fields are skipped
-  game.matrix.At(7, 7).inLevel = 0;
+    for (int r = 0; r <= 19; ++r) game.level.matrix.At(c, r).sprite3D = quad;
+  game.level.matrix.At(6, 7).opacity = 0;  // invisible fields are skipped
+  game.level.matrix.At(7, 7).inLevel = 0;
   DrawFields(game);
   std::vector<std::pair<int, int>> at;
   for (const QuadDraw& q : Quads())
@@ -42,10 +45,10 @@ TEST_F(GameFrameTest, EffectSpriteBouncesOffTheEdgeBeforeItMoves) {
   std::int32_t seed = 1;  // one whose first draw, the chance of a new speed, is not 0
   for (game.random.SeedRandom(seed); game.random.RandomUpTo(50) == 0;) game.random.SeedRandom(++seed);
   game.random.SeedRandom(seed);
-  game.effectSprites = {EffectSprite{0.5f, 300, 0, -2, 0}};
+  game.catalogues.effectSprites = {EffectSprite{0.5f, 300, 0, -2, 0}};
   MoveEffectSprites(game, 1);
-  EXPECT_FLOAT_EQ(game.effectSprites[0].speedX, 2);
-  EXPECT_FLOAT_EQ(game.effectSprites[0].x, 2.5f);
+  EXPECT_FLOAT_EQ(game.catalogues.effectSprites[0].speedX, 2);
+  EXPECT_FLOAT_EQ(game.catalogues.effectSprites[0].x, 2.5f);
 }
 
 // With the 3D-sprite switch off nothing is drawn or moved, but levels complete and the clock runs;
@@ -55,10 +58,10 @@ TEST_F(GameFrameTest, SwitchOffAndLevelFilesCompleteEveryPassUntilTheCountdownEn
   game.settings.WORLDREFRESH = 1;
   game.play.tilesLeft = 0;
   game.play.totalScore = 77;
-  game.effectSprites = {EffectSprite{}};
+  game.catalogues.effectSprites = {EffectSprite{}};
   RunGameFrame(game);
   EXPECT_TRUE(Quads().empty());
-  EXPECT_EQ(game.effectSprites[0].x, 0);
+  EXPECT_EQ(game.catalogues.effectSprites[0].x, 0);
   EXPECT_EQ(game.play.levelNumber, 2);
   EXPECT_EQ(game.play.bankedScore, 77);
   EXPECT_EQ(game.play.timeLeft, 0);

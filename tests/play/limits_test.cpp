@@ -9,9 +9,9 @@
 #include "core/saturating.h"
 #include "level/tiles.h"
 #include "play/actors.h"
+#include "play/countdown.h"
 #include "play/floor_colouring.h"
 #include "play/game_frame.h"
-#include "play/hud.h"
 #include "play/play_fixture.h"
 #include "play/view.h"
 
@@ -48,22 +48,22 @@ class LimitsTest : public PlayTest {
     MakeFloor(19, 19);
     const int quad = MakeQuad(32, 32);
     for (int c = 0; c <= 19; ++c)
-      for (int r = 0; r <= 19; ++r) game.matrix.At(c, r).sprite3D = quad;
-    game.fieldObjects.reserve(8);
+      for (int r = 0; r <= 19; ++r) game.level.matrix.At(c, r).sprite3D = quad;
+    game.level.fieldObjects.reserve(8);
   }
   FieldObject& Put(int column, int row) {
-    MatrixField& field = game.matrix.At(column, row);
+    MatrixField& field = game.level.matrix.At(column, row);
     SetField(column, row, "LAB_BLUE_FLOOR");  // standing there places no tile
-    field.childIds[0] = static_cast<std::int32_t>(game.fieldObjects.size());
+    field.childIds[0] = static_cast<std::int32_t>(game.level.fieldObjects.size());
     field.childNames[0] = game.texts.Intern("GOODY");
     field.lastSpawnedSlot = 0;
-    FieldObject& object = game.fieldObjects.emplace_back();
+    FieldObject& object = game.level.fieldObjects.emplace_back();
     object.traits.collision = 1;
     return object;
   }
   void StandOn(int column, int row, int frames) {
-    game.cursor.x = static_cast<float>(column) * kTile;
-    game.cursor.y = static_cast<float>(row) * kTile;
+    game.play.cursor.x = static_cast<float>(column) * kTile;
+    game.play.cursor.y = static_cast<float>(row) * kTile;
     for (int frame = 0; frame < frames; ++frame) {
       DrawFieldObjects(game);
       StepPlayer(game);
@@ -134,7 +134,7 @@ TEST_F(LimitsTest, TileSizesThatShowNoFieldLeaveThePlayfieldEmpty) {
   FieldObject& coin = Put(0, 0);
   coin.traits.killOnCollision = 1;
   coin.traits.score = 5;
-  game.matrix.At(0, 0).tileCode = game.texts.Intern("LAB_FLOOR");
+  game.level.matrix.At(0, 0).tileCode = game.texts.Intern("LAB_FLOOR");
   const float infinity = std::numeric_limits<float>::infinity();
   for (float size : {1e-7f, 0.01f, infinity, std::numeric_limits<float>::quiet_NaN()}) {
     game.settings.RESOLUTION = size;

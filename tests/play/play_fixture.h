@@ -34,7 +34,7 @@ class PlayTest : public ::testing::Test {
     s.PINKTILEFIXEDSOUND = "pink.ogg";
     s.TIMERSOUND = "tick.ogg";
     for (const char* name : {"tile.ogg", "fixed.ogg", "pink.ogg", "tick.ogg", "count.ogg"})
-      game.soundEffects.push_back(SoundAsset{"", name, 0, 0, 1});
+      game.catalogues.soundEffects.push_back(SoundAsset{"", name, 0, 0, 1});
     // Other tiles have no definition: placing them keeps the field's values.
     scratch.Write("SET/LAB_FIXED_FLOOR", Lines({"VALUE1", "7"}));
     scratch.Write("SET/LAB_FIXED_PINK_FLOOR", Lines({"VALUE1", "99"}));
@@ -42,7 +42,7 @@ class PlayTest : public ::testing::Test {
 
   // A level of open floor, columns 0..lastColumn and rows 0..lastRow, all in view.
   void MakeFloor(int lastColumn, int lastRow) {
-    game.matrix.Create(lastColumn, lastRow);
+    game.level.matrix.Create(lastColumn, lastRow);
     game.level.levelWidth = lastColumn;
     game.level.levelHeight = lastRow;
     game.level.visibleColumns = static_cast<float>(lastColumn);
@@ -51,7 +51,7 @@ class PlayTest : public ::testing::Test {
       for (int r = 0; r <= lastRow; ++r) SetField(c, r, "LAB_FLOOR");
   }
   void SetField(int column, int row, const std::string& code, int collision = 0) {
-    MatrixField& field = game.matrix.At(column, row);
+    MatrixField& field = game.level.matrix.At(column, row);
     field.tileCode = game.texts.Intern(code);
     field.useCollision = static_cast<std::int8_t>(collision);
     field.inLevel = 1;
@@ -59,7 +59,7 @@ class PlayTest : public ::testing::Test {
     field.lastSpawnedSlot = -1;
     field.childIds.fill(-1);
   }
-  std::string Code(int column, int row) { return Str(game.matrix.At(column, row).tileCode); }
+  std::string Code(int column, int row) { return Str(game.level.matrix.At(column, row).tileCode); }
 
   // A real 3D sprite of a plain picture, so that draws show up in the recording.
   int MakeQuad(int width, int height) {

@@ -41,14 +41,14 @@ class FontTest : public PlayTest {
 TEST_F(FontTest, GlyphsAreScaledByTheObjectScaleAndMissingImagesLeaveTheirSlotEmpty) {
   game.objectScale = 2.0f;
   LoadWithLine("EZ");
-  EXPECT_EQ(game.glyphs['E'].height, 32.0f);
-  EXPECT_EQ(tg.engine->screen().Sprite3DWidth(game.glyphs['E'].sprite3D), 20);
-  EXPECT_EQ(game.glyphs['Z'].sprite3D, 0);
+  EXPECT_EQ(game.font.glyphs['E'].height, 32.0f);
+  EXPECT_EQ(tg.engine->screen().Sprite3DWidth(game.font.glyphs['E'].sprite3D), 20);
+  EXPECT_EQ(game.font.glyphs['Z'].sprite3D, 0);
 }
 
 TEST_F(FontTest, PenRules) {
   LoadWithLine("AEFGI\xFC");
-  EXPECT_NE(game.glyphs['u'].sprite3D, 0);  // the umlaut loads into the small u's slot
+  EXPECT_NE(game.font.glyphs['u'].sprite3D, 0);  // the umlaut loads into the small u's slot
   const std::tuple<const char*, float, float, Placed> cases[] = {
       {"EF|", 1, 1, {{100, 50, 10}, {110, 50, 12}}},
       {"E\\F|", 1, 1, {{100, 50, 10}, {100, 74, 12}}},  // next line: 1.2 x the height of A
@@ -60,7 +60,7 @@ TEST_F(FontTest, PenRules) {
   };
   for (const auto& [text, size, spacing, expected] : cases)
     EXPECT_EQ(Draw(text, size, spacing), expected) << text << " " << size;
-  EXPECT_EQ(game.penX, 0);  // "|" resets the pen
+  EXPECT_EQ(game.font.penX, 0);  // "|" resets the pen
   Draw("EF");
   EXPECT_EQ(Draw("G|"), (Placed{{122, 50, 8}}));  // without "|" the pen carries over
 }
@@ -77,8 +77,8 @@ TEST_F(FontTest, EachSlotLoadsOnceHoweverOftenTheLineRepeatsIt) {
   scratch.Write("font.txt", repeated + "Z\r\n");
   EXPECT_EQ(LoadFont(game), 4);  // Z has no picture: one attempt
   EXPECT_EQ(Draw("EFu|"), expected);
-  EXPECT_NE(game.glyphs['u'].sprite3D, 0);
-  EXPECT_EQ(game.glyphs[0xFC].sprite3D, 0);
+  EXPECT_NE(game.font.glyphs['u'].sprite3D, 0);
+  EXPECT_EQ(game.font.glyphs[0xFC].sprite3D, 0);
 }
 
 class TitleTest : public PlayTest {

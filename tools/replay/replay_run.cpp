@@ -11,7 +11,7 @@
 #include <optional>
 #include <ostream>
 
-#include "app/startup.h"
+#include "app/main_loop.h"
 #include "core/game.h"
 #include "core/program_end.h"
 #include "engine/engine.h"

@@ -38,8 +38,8 @@ void ReplaySession::ReportLevelBuild() {
   const auto now = std::chrono::steady_clock::now();
   const std::clock_t cpuNow = std::clock();
   const Game& game = *timedGame_;
-  const bool built = firstPollOfGame_ || (game.builtLevelNumber != seenBuiltLevel_ &&
-                                          game.builtLevelNumber == game.play.levelNumber);
+  const bool built = firstPollOfGame_ || (game.level.builtLevelNumber != seenBuiltLevel_ &&
+                                          game.level.builtLevelNumber == game.play.levelNumber);
   if (built) {
     const double ms = std::chrono::duration<double, std::milli>(now - buildStart_).count();
     const double cpuMs = 1000.0 * static_cast<double>(cpuNow - buildStartCpu_) / CLOCKS_PER_SEC;
@@ -49,7 +49,7 @@ void ReplaySession::ReportLevelBuild() {
                   game.play.levelNumber, game.level.levelWidth + 1, game.level.levelHeight + 1, ms, cpuMs);
     *buildReport_ << line << std::flush;
   }
-  seenBuiltLevel_ = game.builtLevelNumber;
+  seenBuiltLevel_ = game.level.builtLevelNumber;
   firstPollOfGame_ = false;
   startAtNextPresent_ = true;  // the frame of this pass comes before any build
 }

@@ -57,7 +57,7 @@ bool AreaHasTiles(const Game& game) {
   const LevelState& level = game.level;
   for (int column = 0; column <= level.levelWidth; ++column) {
     for (int row = 0; row <= level.levelHeight; ++row) {
-      const MatrixField* field = game.matrix.Find(column, row);
+      const MatrixField* field = game.level.matrix.Find(column, row);
       if (field != nullptr && field->tileCode != nullptr) return true;
     }
   }
@@ -72,7 +72,7 @@ void WriteLevel(JsonWriter& json, const Game& game) {
     for (int row = 0; row <= level.levelHeight; ++row) {
       json.BeginArray();
       for (int column = 0; column <= level.levelWidth; ++column) {
-        const MatrixField* field = game.matrix.Find(column, row);
+        const MatrixField* field = game.level.matrix.Find(column, row);
         if (field == nullptr) {
           json.Null();
         } else {
@@ -87,7 +87,7 @@ void WriteLevel(JsonWriter& json, const Game& game) {
 
 void WriteEnemies(JsonWriter& json, const Game& game) {
   json.BeginArray();
-  for (const Enemy& enemy : game.enemies) {
+  for (const Enemy& enemy : game.level.enemies) {
     json.BeginObject();
     json.Key("x");
     json.Int(enemy.x);
@@ -122,7 +122,7 @@ std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, 
   json.Key("levelNumber");
   json.Int(play.levelNumber);
   json.Key("builtLevelNumber");
-  json.Int(game.builtLevelNumber);
+  json.Int(game.level.builtLevelNumber);
   json.Key("tilesLeft");
   json.Int(play.tilesLeft);
   json.Key("timeLeft");
@@ -140,11 +140,11 @@ std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, 
   json.Key("cursor");
   json.BeginObject();
   json.Key("x");
-  json.Float(game.cursor.x);
+  json.Float(game.play.cursor.x);
   json.Key("y");
-  json.Float(game.cursor.y);
+  json.Float(game.play.cursor.y);
   json.Key("heading");
-  json.Int(game.cursor.heading);
+  json.Int(game.play.cursor.heading);
   json.EndObject();
   json.Key("origin");
   json.BeginObject();
@@ -169,7 +169,7 @@ std::string StateJson(const Game& game, const RunEnd& end, std::int64_t passes, 
   json.Key("enemies");
   WriteEnemies(json, game);
   json.Key("fieldObjects");
-  json.Int(static_cast<std::int64_t>(game.fieldObjects.size()));
+  json.Int(static_cast<std::int64_t>(game.level.fieldObjects.size()));
   json.Key("settings");
   WriteSettings(json, game.settings);
   json.Key("level");

@@ -16,32 +16,32 @@ namespace vorantis {
 
 unsigned GlBlendFactor(int number, bool isSource) {
   switch (number) {
-    case 1:
+    case kBlendZero:
       return GL_ZERO;
-    case 2:
+    case kBlendOne:
       return GL_ONE;
-    case 3:
+    case kBlendSourceColour:
       return GL_SRC_COLOR;
-    case 4:
+    case kBlendInverseSourceColour:
       return GL_ONE_MINUS_SRC_COLOR;
-    case 5:
+    case kBlendSourceAlpha:
       return GL_SRC_ALPHA;
-    case 6:
+    case kBlendInverseSourceAlpha:
       return GL_ONE_MINUS_SRC_ALPHA;
-    case 7:
+    case kBlendDestAlpha:
       return GL_DST_ALPHA;
-    case 8:
+    case kBlendInverseDestAlpha:
       return GL_ONE_MINUS_DST_ALPHA;
-    case 9:
+    case kBlendDestColour:
       return GL_DST_COLOR;
-    case 10:
+    case kBlendInverseDestColour:
       return GL_ONE_MINUS_DST_COLOR;
-    case 11:
+    case kBlendSourceAlphaSaturate:
       return GL_SRC_ALPHA_SATURATE;
     // "Both" factors set the pair: as a source they decide the destination too.
-    case 12:
+    case kBlendBothSourceAlpha:
       return isSource ? GL_SRC_ALPHA : GL_ONE_MINUS_SRC_ALPHA;
-    case 13:
+    case kBlendBothInverseSourceAlpha:
       return isSource ? GL_ONE_MINUS_SRC_ALPHA : GL_SRC_ALPHA;
     default:
       return kNoBlendFactor;
@@ -290,7 +290,8 @@ class GlRenderer : public Renderer {
   void DrawQuad(const QuadDraw& quad) override {
     const GLenum source = GlBlendFactor(quad.blendSource, true);
     GLenum dest = GlBlendFactor(quad.blendDest, false);
-    if (quad.blendSource == 12 || quad.blendSource == 13) dest = GlBlendFactor(quad.blendSource, false);
+    if (quad.blendSource == kBlendBothSourceAlpha || quad.blendSource == kBlendBothInverseSourceAlpha)
+      dest = GlBlendFactor(quad.blendSource, false);
     const auto found = pictures_.find(quad.texture);
     if (found == pictures_.end() || source == kNoBlendFactor || dest == kNoBlendFactor) return;
     const Picture& picture = found->second;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/image.h"
+#include "engine/sound.h"
 #include "engine/sounds.h"
 
 namespace vorantis {

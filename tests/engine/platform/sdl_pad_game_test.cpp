@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/main_loop.h"
 #include "app/startup.h"
 #include "core/game.h"
 #include "core/program_end.h"
@@ -85,12 +86,12 @@ TEST(SdlPadGame, DefaultDataPlaysWithAVirtualController) {
         scoreBeforeRestart = game.play.totalScore;
         for (int c = 0; c <= game.level.levelWidth; ++c)
           for (int r = 0; r <= game.level.levelHeight; ++r)
-            fixedBeforeRestart |= Str(game.matrix.At(c, r).tileCode) == "LAB_FIXED_FLOOR";
+            fixedBeforeRestart |= Str(game.level.matrix.At(c, r).tileCode) == "LAB_FIXED_FLOOR";
       }
       if (player.polls == 225) {
         EXPECT_EQ(game.play.bombs, "");
         EXPECT_EQ(game.play.totalScore, game.play.bankedScore);
-        EXPECT_EQ(game.builtLevelNumber, 1);
+        EXPECT_EQ(game.level.builtLevelNumber, 1);
       }
       MainLoopPass(game);
     }

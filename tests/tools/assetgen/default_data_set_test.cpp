@@ -16,6 +16,7 @@
 #include "engine/files.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/platform/ogg_decoder.h"
+#include "level/level_file.h"
 #include "level/level_setup.h"
 #include "level/object_definitions.h"
 #include "present/catalogues.h"
@@ -53,7 +54,7 @@ class DataGame {
     game.baseDirectory = CurrentDirectoryWithBackslash();
     read = ReadSettingsFile(s, game.random, game.baseDirectory, game.baseDirectory + "DATA\\ini.txt");
     game.objectScale = game.screenWidth / static_cast<float>(s.RESBASEW);
-    game.matrix.Create(512, 512);
+    game.level.matrix.Create(512, 512);
     // Start-up's loaders in its order: the music pick draws from the generator
     // between the seeding and the build, so the tracks must be listed.
     LoadTileGraphics(game);
@@ -99,14 +100,14 @@ TEST_F(DefaultData, ConfigurationNamesEveryKeyOnceInTableOrderAndEveryFileItName
         << digit;
   for (const std::string& file : {s.CURSOR, s.SELFCREATEBASE, s.FONTSYSTEM})
     EXPECT_TRUE(ReadWholeFile(file)) << file;
-  EXPECT_GE(data.game.musicTracks.size(), 3u);
+  EXPECT_GE(data.game.catalogues.musicTracks.size(), 3u);
   EXPECT_FALSE(ListFolder(s.EGFXPATH, "*.png").empty());
   EXPECT_TRUE(HasFile(s.TOPOGFX, "dummy.png"));
 }
 
 TEST_F(DefaultData, TileDefinitionsAreCompleteAndBehaveAsTheirKind) {
   std::set<std::string> objectNames;
-  for (const ObjectDefinition& object : data.game.objectDefinitions) {
+  for (const ObjectDefinition& object : data.game.level.objectDefinitions) {
     EXPECT_NE(object.name, "") << object.fileName << " has no definition";
     objectNames.insert(object.name);
     EXPECT_TRUE(!object.traits.useCountSound || HasFile(s.SOUNDFXPATH, object.traits.countSound))
@@ -138,7 +139,7 @@ TEST_F(DefaultData, TileDefinitionsAreCompleteAndBehaveAsTheirKind) {
 
 TEST_F(DefaultData, ObjectsCoverEveryKindOfPickupAndEnemy) {
   int immediate = 0, counted = 0, extraTime = 0, bombs = 0, scenery = 0, wanderers = 0, spinners = 0;
-  for (const ObjectDefinition& d : data.game.objectDefinitions) {
+  for (const ObjectDefinition& d : data.game.level.objectDefinitions) {
     if (d.isEnemy) {
       EXPECT_EQ(d.name, "NOPE") << d.fileName << ": an enemy must never spawn as a field object";
       const EnemyMotion& motion = d.motion;
@@ -165,7 +166,7 @@ TEST_F(DefaultData, ObjectsCoverEveryKindOfPickupAndEnemy) {
 // Fields that one of the four completion patterns could fix if all floor were coloured.
 int FixableFields(const Game& game) {
   auto colourable = [&](int c, int r) {
-    const MatrixField* f = game.matrix.Find(c, r);
+    const MatrixField* f = game.level.matrix.Find(c, r);
     return f && f->tileCode && (Str(f->tileCode) == "LAB_FLOOR" || Str(f->tileCode) == "LAB_GREEN");
   };
   int count = 0;
@@ -199,7 +200,7 @@ TEST_F(DefaultData, FirstLevelsLeaveEnoughFloorAndTimeToWin) {
     EXPECT_GE(FixableFields(game), tiles * 1.2) << "level " << level << " has too little floor to fix";
     EXPECT_GE(framesGiven, 2.0 * tiles * (s.cursorDelay + 1))
         << "level " << level << " gives too little time";
-    withEnemies += !game.enemies.empty();
+    withEnemies += !game.level.enemies.empty();
   }
   EXPECT_GE(withEnemies, 3) << "enemies spawn too rarely";
 }
@@ -214,7 +215,7 @@ TEST(DefaultDataLevelFile, EveryFieldHasItsColoursGraphicAndThereIsFloorToColour
   EXPECT_GT(game.play.timeLeft, 0);
   for (int c = 0; c <= game.level.levelWidth; ++c)
     for (int r = 0; r <= game.level.levelHeight; ++r)
-      EXPECT_NE(game.matrix.At(c, r).sprite3D, 0) << c << "," << r;
+      EXPECT_NE(game.level.matrix.At(c, r).sprite3D, 0) << c << "," << r;
   // The files end after the last field: nothing is cut off, and every opacity is a number.
   const int fields = (game.level.levelWidth + 1) * (game.level.levelHeight + 1);
   auto count = [](const std::string& path, int& positive) {
@@ -286,7 +287,8 @@ TEST_F(DefaultData, FontCoversEveryTextAndTheLongestLineFitsTheScreen) {
   game.objectScale = 1;  // glyph widths in pixels
   LoadFont(game);
   auto line = LineReader::Open(s.FONTSYSTEM)->ReadLine();
-  for (unsigned char c : line) EXPECT_NE(game.glyphs[GlyphSlotFor(c).slot].sprite, 0) << GlyphSlotFor(c).name;
+  for (unsigned char c : line)
+    EXPECT_NE(game.font.glyphs[GlyphSlotFor(c).slot].sprite, 0) << GlyphSlotFor(c).name;
   std::vector<std::string> texts = {" SCORE -1234567890|",
                                     " TIME 60|",
                                     " TILES LEFT 99|",
@@ -303,14 +305,14 @@ TEST_F(DefaultData, FontCoversEveryTextAndTheLongestLineFitsTheScreen) {
   for (const auto& title : kTitleLines) texts.push_back(title.text);
   for (const auto& text : texts)
     for (unsigned char c : text)
-      EXPECT_TRUE(c == ' ' || c == '|' || c == '\\' || game.glyphs[c].width > 0)
+      EXPECT_TRUE(c == ' ' || c == '|' || c == '\\' || game.font.glyphs[c].width > 0)
           << "no glyph for " << c << " in " << text;
   // Bombs are drawn over the empty slots, so both icons need the same width.
-  EXPECT_EQ(game.glyphs['&'].width, game.glyphs[246].width);
+  EXPECT_EQ(game.font.glyphs['&'].width, game.font.glyphs[246].width);
   // Title lines start at a tenth of the screen width and must end inside it.
   for (const auto& title : kTitleLines) {
     float design = 0;
-    for (unsigned char c : std::string(title.text)) design += game.glyphs[c == ' ' ? 'I' : c].width;
+    for (unsigned char c : std::string(title.text)) design += game.font.glyphs[c == ' ' ? 'I' : c].width;
     EXPECT_LE(design, 0.9f * static_cast<float>(s.RESBASEW)) << title.text;
   }
 }

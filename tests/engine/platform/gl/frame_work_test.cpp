@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/main_loop.h"
 #include "app/startup.h"
 #include "core/game.h"
 #include "engine/engine.h"
