@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "engine/sprite_tables.h"
-#include "support/test_files.h"
 #include "engine/tga_decoder.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis {

@@ -41,19 +41,6 @@ TEST_F(InputTest, HeldKeysAnswerTheirBitAndAnyKeyScansUpTo254) {
   EXPECT_EQ(input.KeyIsDown(key::kAny), 0);
 }
 
-TEST_F(InputTest, ReleaseIsReportedOnceAfterTenHeldPasses) {
-  source.SetKey(key::kPageUp, true);
-  for (int pass = 0; pass < 10; ++pass) {
-    input.PollKeyboard();
-    EXPECT_EQ(input.KeyWasReleased(key::kPageUp), 0) << "pass " << pass;
-  }
-  source.SetKey(key::kPageUp, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kPageUp), 1);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kPageUp), 0) << "the latch is spent";
-}
-
 TEST_F(InputTest, ReleaseLatchesMoveOnlyWhenAsked) {
   // Held while nobody asked, then let go: never seen held, so no release.
   source.SetKey(key::kP, true);
@@ -100,15 +87,22 @@ TEST_F(InputTest, KeyTappedBetweenPollsReadsHeldOnceItsQueryComes) {
   EXPECT_EQ(input.KeyIsDown(key::kSpace), 0);
 }
 
-TEST_F(InputTest, TappedPageUpFiresItsReleaseLatchOnceAtTheNextPoll) {
-  source.SetKey(key::kPageUp, true);
-  source.SetKey(key::kPageUp, false);
-  std::vector<int> released;
-  for (int poll = 0; poll < 3; ++poll) {
-    input.PollKeyboard();
-    released.push_back(input.KeyWasReleased(key::kPageUp));
+// Held, a key reports its release once; tapped between polls, at the next poll.
+TEST_F(InputTest, ReleaseIsReportedOnceAfterHeldPassesOrATap) {
+  for (int heldPolls : {10, 0}) {
+    source.SetKey(key::kPageUp, true);
+    for (int poll = 0; poll < heldPolls; ++poll) {
+      input.PollKeyboard();
+      EXPECT_EQ(input.KeyWasReleased(key::kPageUp), 0) << "poll " << poll;
+    }
+    source.SetKey(key::kPageUp, false);
+    std::vector<int> released;
+    for (int poll = 0; poll < 3; ++poll) {
+      input.PollKeyboard();
+      released.push_back(input.KeyWasReleased(key::kPageUp));
+    }
+    EXPECT_EQ(released, (heldPolls ? std::vector<int>{1, 0, 0} : std::vector<int>{0, 1, 0})) << heldPolls;
   }
-  EXPECT_EQ(released, (std::vector<int>{0, 1, 0}));
 }
 
 TEST_F(InputTest, FailedKeyboardPollReadsAsNothingHeldUntilAReadSucceeds) {
@@ -178,24 +172,15 @@ TEST_F(InputTest, PadButtonTappedBetweenPollsReadsHeldOnce) {
   EXPECT_EQ(input.GamepadButton(10), 0);
 }
 
-TEST_F(InputTest, MouseIsCapturedInFocusAndItsPositionClampedToTheScreen) {
+// The game polls the mouse but never reads it: only the capture matters to it.
+TEST_F(InputTest, MouseIsCapturedOnlyWhileTheWindowHasFocus) {
   input.SetScreenSize(640, 480);
   ASSERT_EQ(input.StartMouse(), 1);
-  auto move = [&](int dx, int dy) {
-    source.mouse = MouseDelta{dx, dy, 0, {true, false, true}};
-    input.PollMouse();
-    return std::tuple(input.MouseX(), input.MouseY(), input.MouseButton(1) + 2 * input.MouseButton(2));
-  };
-  EXPECT_EQ(move(70, 70), std::tuple(0, 0, 0)) << "the poll that captures drops what came before";
-  EXPECT_EQ(move(100, 50), std::tuple(100, 50, 1));
-  EXPECT_EQ(move(10000, -10000), std::tuple(639, 0, 1));
-  input.PlaceMouse(0, 0);
-  EXPECT_EQ(move(-5, 0), std::tuple(0, 0, 1));
+  input.PollMouse();
   display.focused = false;
   EXPECT_EQ(input.PollMouse(), 0);
-  move(30, 0);
   display.focused = true;
-  EXPECT_EQ(move(0, 0), std::tuple(0, 0, 0)) << "motion made while away does not move the game's pointer";
+  input.PollMouse();
   EXPECT_EQ(display.captures, (std::vector<bool>{true, false, true}));
 }
 
