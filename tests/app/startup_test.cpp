@@ -9,6 +9,7 @@
 
 #include "core/program_end.h"
 #include "engine/files.h"
+#include "support/recording_observer.h"
 #include "support/test_game.h"
 
 namespace vorantis {
@@ -27,8 +28,11 @@ class InFolder : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::current_path(previous_); }
 
-  // A key held from the start leaves the title screen at once.
-  static void HoldAKey(TestGame& t) { t.input->SetKey(0x39, true); }
+  // A key held from the start leaves the title screen at once; the observer bounds the wait.
+  void HoldAKey(TestGame& t) {
+    t.input->SetKey(0x39, true);
+    t.game->observer = &observer_;
+  }
 
   ProgramEnded StartUpExpectingEnd(TestGame& t) {
     HoldAKey(t);
@@ -43,6 +47,7 @@ class InFolder : public ::testing::Test {
 
   ScratchFolder folder_;
   std::filesystem::path previous_;
+  testing::RecordingObserver observer_;
 };
 
 // The replay tool's tests cover the reports a data folder can give; the window and the

@@ -172,15 +172,24 @@ TEST_F(InputTest, PadButtonTappedBetweenPollsReadsHeldOnce) {
   EXPECT_EQ(input.GamepadButton(10), 0);
 }
 
-// The game polls the mouse but never reads it: only the capture matters to it.
-TEST_F(InputTest, MouseIsCapturedOnlyWhileTheWindowHasFocus) {
+TEST_F(InputTest, MouseIsCapturedInFocusAndItsPositionClampedToTheScreen) {
   input.SetScreenSize(640, 480);
   ASSERT_EQ(input.StartMouse(), 1);
-  input.PollMouse();
+  auto move = [&](int dx, int dy) {
+    source.mouse = MouseDelta{dx, dy, 0, {true, false, true}};
+    input.PollMouse();
+    return std::tuple(input.MouseX(), input.MouseY(), input.MouseButton(1) + 2 * input.MouseButton(2));
+  };
+  EXPECT_EQ(move(70, 70), std::tuple(0, 0, 0)) << "the poll that captures drops what came before";
+  EXPECT_EQ(move(100, 50), std::tuple(100, 50, 1));
+  EXPECT_EQ(move(10000, -10000), std::tuple(639, 0, 1));
+  input.PlaceMouse(0, 0);
+  EXPECT_EQ(move(-5, 0), std::tuple(0, 0, 1));
   display.focused = false;
   EXPECT_EQ(input.PollMouse(), 0);
+  move(30, 0);
   display.focused = true;
-  input.PollMouse();
+  EXPECT_EQ(move(0, 0), std::tuple(0, 0, 0)) << "motion made while away does not move the game's pointer";
   EXPECT_EQ(display.captures, (std::vector<bool>{true, false, true}));
 }
 

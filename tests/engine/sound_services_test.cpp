@@ -66,6 +66,21 @@ TEST_F(SoundTest, MalformedWavFilesAreRejected) {
   EXPECT_EQ(silent->BufferCount(), 0);
 }
 
+TEST_F(SoundTest, OtherDataGoesToTheDecodersInOrderUntilOneAccepts) {
+  std::vector<int> asked;
+  for (int id : {1, 2, 3})
+    sounds.RegisterSoundDecoder([&asked, id](const std::vector<std::uint8_t>&, Pcm& pcm) {
+      asked.push_back(id);
+      if (id == 1) return false;
+      pcm = Pcm{1, 11025, 16, std::vector<std::uint8_t>(4u * id)};
+      return true;
+    });
+  EXPECT_EQ(Load(Riff(Chunk("LIST", "abcd"))), 0);
+  EXPECT_TRUE(asked.empty()) << "RIFF data is never offered to decoders";
+  EXPECT_EQ(Loaded("not a wav"), 8u);
+  EXPECT_EQ(asked, (std::vector<int>{1, 2}));
+}
+
 TEST_F(SoundTest, LongStreamsAreCutAtTheLimitInWholeFrames) {
   sounds.RegisterSoundDecoder([&](const std::vector<std::uint8_t>&, Pcm& pcm) {
     // Six channels of 16 bits: 12-byte frames, which 64,000,000 is not a multiple of.
