@@ -54,14 +54,6 @@ TEST_F(BombTest, RaysClearFixedFloorUpToCollisionTwoAndShortOfTheOutermostFields
   EXPECT_EQ(game.play.tilesLeft, std::numeric_limits<std::int32_t>::max());
 }
 
-TEST_F(BombTest, TheBlastFollowsTheViewOrigin) {
-  game.play.originColumn = 1;
-  game.play.originRow = 2;
-  PlaceCursor(0, 0);  // field (1, 2)
-  UseBomb(game);
-  EXPECT_EQ(Picture(), "#######/#.#####/#.....#/#.#####/#.#####/#.#####/#######/");
-}
-
 TEST_F(BombTest, NoFieldToBlastUsesTheBombAndAnEmptyStockDoesNothing) {
   SetField(3, 3, "LAB_FIXED_FLOOR", 2);  // the cursor's own field stops every ray
   UseBomb(game);

@@ -37,16 +37,6 @@ TEST_F(ControlsTest, CursorDelaySetsTheStepRate) {
   EXPECT_EQ(game.play.cursor.y, 6 * kTile) << "one step every cursorDelay + 1 passes";
 }
 
-TEST_F(ControlsTest, PageUpHeldRaisesTheLevelOnceOnRelease) {
-  game.play.levelNumber = 4;
-  Hold({key::kPageUp});
-  Polls(10);
-  EXPECT_EQ(game.play.levelNumber, 4);
-  Hold({});
-  Polls(3);
-  EXPECT_EQ(game.play.levelNumber, 5);
-}
-
 TEST_F(ControlsTest, OneBombPerPressOfThePrimaryControl) {
   game.play.bombs = "&&&&";
   auto used = [&] { return 4 - static_cast<int>(game.play.bombs.size()); };

@@ -29,6 +29,12 @@ TEST(LineReader, EveryKindOfLineEnd) {
   EXPECT_EQ(AllLines(FromText(std::string("a\0b\n\rc", 7))), (std::vector<std::string>{"a", "b", "", "c"}));
   EXPECT_EQ(AllLines(FromText("x\r\n\r\ny\r\n")), (std::vector<std::string>{"x", "", "y"}));
   EXPECT_TRUE(AllLines(FromText("")).empty());
+  // Bytes above ASCII and blanks are kept as they are.
+  EXPECT_EQ(AllLines(FromText("  \xf6\xc4 \t\n")), std::vector<std::string>{"  \xf6\xc4 \t"});
+  // An over-long line keeps its start and skips the rest.
+  const std::string longest(kLongestLine, 'a');
+  EXPECT_EQ(AllLines(FromText(longest + "\n" + longest + "bcd\r\nnext")),
+            (std::vector<std::string>{longest, longest, "next"}));
 }
 
 TEST(LineReader, FilesReadInPiecesGiveTheLinesTheirBytesGive) {
@@ -57,39 +63,16 @@ TEST(LineReader, FilesReadInPiecesGiveTheLinesTheirBytesGive) {
   EXPECT_FALSE(LineReader::Open(folder.GamePath() + "folder").has_value());
 }
 
-TEST(LineReader, OverLongLinesKeepTheirStartAndSkipTheRest) {
-  const std::string longest(kLongestLine, 'a');
-  const auto lines = AllLines(FromText(longest + "\n" + longest + "bcd\r\nnext"));
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], longest);
-  EXPECT_EQ(lines[1], longest);
-  EXPECT_EQ(lines[2], "next");
-}
-
-TEST(LineReader, KeepsBytesAboveAsciiAndBlanks) {
-  auto lines = AllLines(FromText("  \xf6\xc4 \t\n"));
-  ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0], "  \xf6\xc4 \t");
-}
-
-TEST(ReadPairs, FinalKeyGetsEmptyValue) {
-  auto pairs = AllPairs(FromText("A\n1\nB"));
-  ASSERT_EQ(pairs.size(), 2u);
-  EXPECT_EQ(pairs[1].key, "B");
-  EXPECT_EQ(pairs[1].value, "");
+// Tile and object definitions are read as pairs (the configuration has its own reader).
+TEST(ReadPairs, ABlankLineShiftsThePairingAndTheFinalKeyGetsAnEmptyValue) {
+  auto pairs = AllPairs(FromText("APPNAME\nTitle\n\nMULTITASK\n5\n"));
+  ASSERT_EQ(pairs.size(), 3u);
+  EXPECT_EQ(std::pair(pairs[1].key, pairs[1].value), std::pair(std::string(), std::string("MULTITASK")));
+  EXPECT_EQ(std::pair(pairs[2].key, pairs[2].value), std::pair(std::string("5"), std::string()));
   EXPECT_TRUE(AllPairs(FromText("")).empty());
 }
 
-TEST(ReadPairs, BlankLineShiftsThePairing) {
-  auto pairs = AllPairs(FromText("APPNAME\nTitle\n\nMULTITASK\n5\n"));
-  ASSERT_EQ(pairs.size(), 3u);
-  EXPECT_EQ(pairs[1].key, "");
-  EXPECT_EQ(pairs[1].value, "MULTITASK");
-  EXPECT_EQ(pairs[2].key, "5");
-  EXPECT_EQ(pairs[2].value, "");
-}
-
-TEST(ParseNumbers, LenientIntegers) {
+TEST(ParseNumbers, LenientIntegersAndFlagsOfTheLowEightBitsSigned) {
   EXPECT_EQ(ParseInt("12abc"), 12);
   EXPECT_EQ(ParseInt("abc"), 0);
   EXPECT_EQ(ParseInt(" \t-42"), -42);
@@ -98,11 +81,6 @@ TEST(ParseNumbers, LenientIntegers) {
   EXPECT_EQ(ParseInt(""), 0);
   EXPECT_EQ(ParseInt("32x32"), 32);
   EXPECT_EQ(ParseInt("4294967297"), 1);  // wraps as 32-bit arithmetic does
-}
-
-TEST(ParseNumbers, FlagsKeepTheLowEightBitsSigned) {
-  EXPECT_EQ(ParseFlag("257"), 1);
-  EXPECT_EQ(ParseFlag("2"), 2);
   EXPECT_EQ(ParseFlag("300"), 44);
   EXPECT_EQ(ParseFlag("255"), -1);
 }

@@ -11,36 +11,27 @@ namespace {
 
 using testing::ScratchFolder;
 
-TEST(MapPath, BackslashesBecomeSeparatorsAndDoublesCollapse) {
+TEST(MapPath, BackslashesBecomeSeparatorsDoublesCollapseAndCaseIsIgnoredOnlyWithoutAnExactName) {
   EXPECT_EQ(MapPath("a\\b\\\\c.txt"), "a/b/c.txt");
   EXPECT_EQ(MapPath("\\x\\\\y"), "/x/y");
-}
-
-TEST(MapPath, FallsBackToNamesThatDifferOnlyInCase) {
   ScratchFolder folder;
   folder.Write("Data/Tiles/LAB_Floor", "x");
-  std::string wanted = folder.GamePath() + "DATA\\tiles\\lab_floor";
-  std::string mapped = MapPath(wanted);
-  EXPECT_EQ(mapped, (folder.path() / "Data/Tiles/LAB_Floor").string());
-  auto bytes = ReadWholeFile(wanted);
-  ASSERT_TRUE(bytes.has_value());
-  EXPECT_EQ(bytes->size(), 1u);
-}
-
-TEST(MapPath, ExactNameWinsOverCaseVariants) {
-  ScratchFolder folder;
   folder.Write("a.txt", "lower");
   folder.Write("A.txt", "upper");
+  EXPECT_EQ(MapPath(folder.GamePath() + "DATA\\tiles\\lab_floor"),
+            (folder.path() / "Data/Tiles/LAB_Floor").string());
   auto bytes = ReadWholeFile(folder.GamePath() + "A.txt");
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(std::string(bytes->begin(), bytes->end()), "upper");
-}
-
-TEST(ReadWholeFile, MissingFilesAndFoldersGiveNothing) {
-  ScratchFolder folder;
   folder.MakeFolder("sub");
   EXPECT_FALSE(ReadWholeFile(folder.GamePath() + "missing.txt").has_value());
   EXPECT_FALSE(ReadWholeFile(folder.GamePath() + "sub").has_value());
+
+  std::string dir = CurrentDirectoryWithBackslash();
+  ASSERT_FALSE(dir.empty());
+  EXPECT_EQ(dir.back(), '\\');
+  EXPECT_EQ(dir.find('/'), std::string::npos);
+  EXPECT_EQ(MapPath(dir + "x"), (std::filesystem::current_path() / "x").string());
 }
 
 TEST(ListFolder, RegularFilesMatchingThePatternInByteOrder) {
@@ -57,18 +48,7 @@ TEST(ListFolder, RegularFilesMatchingThePatternInByteOrder) {
   std::string noSlash = folder.GamePath();
   noSlash.pop_back();
   EXPECT_EQ(ListFolder(noSlash, "*.png"), (std::vector<std::string>{"c.png"}));
-}
-
-TEST(ListFolder, MissingFolderIsEmpty) {
   EXPECT_TRUE(ListFolder("\\no\\such\\folder\\", "*").empty());
-}
-
-TEST(CurrentDirectory, EndsInOneBackslash) {
-  std::string dir = CurrentDirectoryWithBackslash();
-  ASSERT_FALSE(dir.empty());
-  EXPECT_EQ(dir.back(), '\\');
-  EXPECT_EQ(dir.find('/'), std::string::npos);
-  EXPECT_EQ(MapPath(dir + "x"), (std::filesystem::current_path() / "x").string());
 }
 
 }  // namespace

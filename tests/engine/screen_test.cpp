@@ -184,17 +184,6 @@ TEST_F(ScreenTest, FillsCoveredByALaterFillAreNotDrawn) {
                                                                {Kind::kClear, Rgb(7, 0, 0)}}));
 }
 
-TEST(ScreenDesktop, QueriesOutsideTheDesktopsAndFailedWindowsAnswerZero) {
-  testing::TestGame game(1024, 768);
-  Screen& screen = game.engine->screen();
-  EXPECT_EQ(screen.ScanDesktops(), 1);
-  EXPECT_EQ(std::tuple(screen.DesktopPixelWidth(0), screen.DesktopPixelHeight(0)), std::tuple(1024, 768));
-  EXPECT_EQ(screen.DesktopPixelWidth(1) + screen.DesktopRefreshRate(-1), 0);
-  EXPECT_EQ(screen.OpenScreenInWindow(1, 0, 0, 1024, 768, 1, 0, 0), 0);  // no window yet
-  game.display->failWindow = true;
-  EXPECT_EQ(screen.CreateGameWindow(-1, 0, 0, 1024, 768, 0, "t"), 0);
-}
-
 // Turning, scaling and warping quads, on a 32 x 32 sprite.
 struct TurnTest : ScreenTest {
   int quad = screen().MakeSprite3D(-1, Load("sq.tga"));
@@ -238,12 +227,6 @@ TEST_F(TurnTest, ScaleAfterTurnIsUprightAndKeepsTheAngle) {
   EXPECT_EQ(screen().Sprite3DWidth(quad), 64);
   EXPECT_EQ(screen().Sprite3DAngle(quad), 45);
   EXPECT_EQ(Turn(0, 1), XY(TurnedCorners(64, 10, 45))) << "the next turn uses the new size and kept angle";
-}
-
-TEST_F(TurnTest, WarpTakesPointsClockwise) {
-  screen().WarpSprite3D(quad, 1, 2, 30, 3, 31, 29, 4, 28);
-  EXPECT_EQ(XY(screen().Sprite3DCorners(quad)), (Points{{{1, 2}, {30, 3}, {4, 28}, {31, 29}}}));
-  EXPECT_EQ(screen().Sprite3DCorners(quad)[2].v, 1);
 }
 
 }  // namespace

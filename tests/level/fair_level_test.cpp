@@ -3,7 +3,6 @@
 // tiles left below 1. Enemies are left out: the player can colour pink floor again.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <vector>
@@ -85,14 +84,10 @@ class FairLevels : public ::testing::TestWithParam<FairCase> {
     ASSERT_TRUE(start.valid);
     open.emplace_back(start.column, start.row);
     reached[start.column][start.row] = true;
-    int reachable = 0;
-    int coloured = 0;
     while (!open.empty()) {
       auto [c, r] = open.front();
       open.pop_front();
-      ++reachable;
       PaintPlayerField(game, c, r);
-      coloured += Str(game.level.matrix.At(c, r).tileCode) == "LAB_BLUE_FLOOR";
       for (auto [dc, dr] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
         const int nc = c + dc;
         const int nr = r + dr;
@@ -109,11 +104,6 @@ class FairLevels : public ::testing::TestWithParam<FairCase> {
       for (int r = 0; r <= height; ++r) FixBlueFloor(game, c, r);
     const int fixedFields = tilesLeft - game.play.tilesLeft;
 
-    std::printf(
-        "%s level %d: %d x %d, %zu dug, %d reachable, %d coloured, %d dug not coloured, %d fixed, "
-        "%d tiles left\n",
-        GetParam().name, level, width, height, dug.size(), reachable, coloured, notColoured, fixedFields,
-        tilesLeft);
     EXPECT_EQ(notColoured, 0) << "level " << level;
     EXPECT_LT(game.play.tilesLeft, 1) << "level " << level << ": " << fixedFields << " of " << tilesLeft;
   }

@@ -2,36 +2,25 @@
 // headless engine with real sprite handles (TGA pictures) and a silent sound device.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/silent_sound_device.h"
 #include "engine/tga_decoder.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
 
-// Each value written little-endian in the given number of bytes.
-inline std::string LittleEndian(std::initializer_list<std::pair<std::int64_t, int>> fields) {
-  std::string out;
-  for (auto [value, bytes] : fields)
-    for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 255);
-  return out;
-}
-
 // An uncompressed 24-bit true-colour picture of one colour.
 inline std::string TgaPicture(int width, int height) {
-  return std::string(2, '\0') + '\2' + std::string(9, '\0') +
-         LittleEndian({{width, 2}, {height, 2}, {0x2018, 2}}) +
-         std::string(static_cast<std::size_t>(width * height * 3), '\x80');
+  return AsText(
+      MakeTga(width, height, std::vector<TgaPixel>(width * height, {128, 128, 128, 255}), 24, false));
 }
-
 // A short mono 16-bit PCM sound.
 inline std::string WavSound() {
-  return "RIFF" + LittleEndian({{36 + 128, 4}}) + "WAVEfmt " +
-         LittleEndian({{16, 4}, {1, 2}, {1, 2}, {8000, 4}, {16000, 4}, {2, 2}, {16, 2}}) + "data" +
-         LittleEndian({{128, 4}}) + std::string(128, '\x10');
+  return LevelWav(64);
 }
 
 // The codes the builders write; a LevelWorld with plain tiles gives each its own graphic.

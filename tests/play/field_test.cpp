@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <tuple>
 
 #include "core/program_end.h"
 #include "play/actors.h"
+#include "play/countdown.h"
 #include "play/enemies.h"
 #include "play/floor_colouring.h"
 #include "play/game_frame.h"
@@ -15,35 +18,12 @@ namespace vorantis::testing {
 namespace {
 
 // Row 2 is blue, so standing there places no tile (which would respawn the field's objects).
-// Objects count only on fields that have a graphic: every field has one.
 class FieldTest : public PlayTest {
  protected:
   FieldTest() {
     MakeFloor(9, 9);
-    game.level.fieldObjects.reserve(8);  // Put hands out references into the list
     for (int c = 0; c <= 9; ++c) SetField(c, 2, "LAB_BLUE_FLOOR");
-    const int floorQuad = MakeQuad(32, 32);
-    for (int c = 0; c <= 9; ++c)
-      for (int r = 0; r <= 9; ++r) game.level.matrix.At(c, r).sprite3D = floorQuad;
-  }
-  FieldObject& Put(int column, int row, int slot, int score, const std::string& name = "GOODY") {
-    MatrixField& field = game.level.matrix.At(column, row);
-    field.childIds[static_cast<std::size_t>(slot)] = static_cast<int>(game.level.fieldObjects.size());
-    field.childNames[static_cast<std::size_t>(slot)] = game.texts.Intern(name);
-    field.lastSpawnedSlot = std::max<int>(field.lastSpawnedSlot, slot);
-    FieldObject& object = game.level.fieldObjects.emplace_back();
-    object.traits.collision = object.traits.killOnCollision = 1;
-    object.traits.score = score;
-    return object;
-  }
-  // An object pass and a player step per frame with the cursor on field (column, row).
-  void StandOn(int column, int row, int frames = 1) {
-    game.play.cursor.x = static_cast<float>(column) * kTile + 3;
-    game.play.cursor.y = static_cast<float>(row) * kTile + 3;
-    for (int frame = 0; frame < frames; ++frame) {
-      DrawFieldObjects(game);
-      StepPlayer(game);
-    }
+    GiveEveryFieldAQuad();
   }
   Enemy& AddEnemy(int column, int row) {
     return game.level.enemies.emplace_back(
@@ -64,27 +44,19 @@ TEST_F(FieldTest, PickupsAreTakenOnceUnlessABombFindsTheStockFullOrTheyAreNotKil
   clock.traits.extraTime = 2;
   clock.traits.useCountSound = 1;
   clock.traits.countSound = "count.ogg";
-  Put(5, 4, 0, 1);  // collected before the player colours its field
+  Put(5, 4, 0, 1);                           // collected before the player colours its field
+  Put(6, 2, 0, 50).traits.countToScore = 1;  // raises only the target: the HUD counts it up
+  game.play.countTarget = 7;
   for (int c = 1; c <= 4; ++c) StandOn(c, 2, 3);
   StandOn(5, 4);
+  StandOn(6, 2);
   EXPECT_EQ(game.play.totalScore, 10 + 3 * 5 + 1);
+  EXPECT_EQ(game.play.countTarget, 7 + 50);
   EXPECT_EQ(game.play.bombs, "&&&");
   for (int c = 1; c <= 3; ++c) EXPECT_EQ(game.level.matrix.At(c, 2).childIds[0] == -1, c < 3) << c;
   EXPECT_EQ(game.play.timeLeft, 6);
   EXPECT_EQ(CountSounds("count.ogg"), 3);
   EXPECT_EQ(Code(5, 4), "LAB_BLUE_FLOOR");
-}
-
-TEST_F(FieldTest, CountToScorePickupsRaiseOnlyTheTarget) {
-  game.play.totalScore = 100;
-  std::vector<int> targets;
-  for (int c = 1; c <= 3; ++c) {
-    Put(c, 2, 0, 50).traits.countToScore = 1;
-    StandOn(c, 2);
-    targets.push_back(game.play.countTarget);
-  }
-  EXPECT_EQ(targets, (std::vector<int>{50, 100, 150}));
-  EXPECT_EQ(game.play.totalScore, 100);  // the HUD counts it up
 }
 
 TEST_F(FieldTest, PlayerObjectsAreNotDrawnAndFieldsWithoutGraphicNeitherShowNorGiveTheirObjects) {
@@ -165,22 +137,16 @@ TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
   PaintEnemyField(game, -1000, -1000);    // outside the grid: harmless
 }
 
-TEST_F(FieldTest, LoneSquaresFixExactlyTheirUpperTwoFieldsInOnePassButPinkNeverScores) {
-  SetSquare(4, 4, "LAB_BLUE_FLOOR");
+// The replay tool's runs pin blue squares fixing their upper fields and scoring.
+TEST_F(FieldTest, PinkSquaresFixButNeverScoreAndFixedPinkCannotTurnBlue) {
   SetSquare(1, 6, "LAB_PINK_FLOOR");
   game.play.tilesLeft = 10;
   DrawFields(game);
-  std::string codes;
-  for (auto [c, r] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}, {1, 6}, {2, 6}, {1, 7}})
-    codes += Code(c, r) + " ";
-  EXPECT_EQ(codes,
-            "LAB_FIXED_FLOOR LAB_FIXED_FLOOR LAB_BLUE_FLOOR LAB_BLUE_FLOOR LAB_FIXED_PINK_FLOOR "
-            "LAB_FIXED_PINK_FLOOR LAB_PINK_FLOOR ");
-  EXPECT_EQ(game.play.tilesLeft, 8);
-  EXPECT_EQ(game.play.totalScore, 2 * 7);
-  EXPECT_EQ(CountSounds("fixed.ogg"), 2);
+  EXPECT_EQ(Code(1, 6) + " " + Code(2, 6) + " " + Code(1, 7),
+            "LAB_FIXED_PINK_FLOOR LAB_FIXED_PINK_FLOOR LAB_PINK_FLOOR");
+  EXPECT_EQ(std::pair(game.play.tilesLeft, game.play.totalScore), std::pair(10, 0));
   EXPECT_EQ(CountSounds("pink.ogg"), 2);
-  PaintPlayerField(game, 1, 6);  // fixed pink cannot turn blue
+  PaintPlayerField(game, 1, 6);
   EXPECT_EQ(Code(1, 6), "LAB_FIXED_PINK_FLOOR");
 }
 
@@ -213,6 +179,45 @@ TEST_F(FieldTest, HardcoreTrapsBetweenBlueAndWallButNotAnEdgeWallOrTheVoid) {
   SetField(4, 5, "LAB_WALL", 1);
   SetField(4, 4, "LAB_FLOOR");
   EXPECT_THROW(PaintPlayerField(game, 4, 4), ProgramEnded);
+}
+
+// A pickup worth two billion, taken twice, and one that gives that much time on every
+// frame: the score, the count target and the time stop at the top instead of wrapping
+// negative (which ended the game on the second frame); time taken away stops at the bottom.
+TEST_F(FieldTest, PickupsSaturateScoreCountTargetAndTime) {
+  constexpr std::int32_t kHighest = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kLowest = std::numeric_limits<std::int32_t>::min();
+  for (int column : {1, 2}) {
+    Put(column, 2, 0, kHighest);
+    Put(column + 2, 2, 0, kHighest).traits.countToScore = 1;
+  }
+  FieldObject& clock = Put(5, 2);
+  clock.traits.killOnCollision = 0;
+  clock.traits.extraTime = kHighest;
+  game.play.timeLeft = 30;
+  for (int column = 1; column <= 4; ++column) StandOn(column, 2);
+  StandOn(5, 2, 3);
+  EXPECT_EQ(std::tuple(game.play.totalScore, game.play.countTarget, game.play.timeLeft),
+            std::tuple(kHighest, kHighest, kHighest));
+  game.settings.WORLDREFRESH = 0;
+  StepTimer(game, -1);
+  EXPECT_EQ(game.play.timeLeft, kHighest - 1);
+  EXPECT_EQ(game.play.gameState, kGameRunning);
+
+  clock.traits.extraTime = kLowest;
+  StandOn(5, 2, 3);
+  StepTimer(game, -1);
+  EXPECT_EQ(game.play.timeLeft, kLowest);
+  EXPECT_EQ(game.play.gameState, kGameOver);
+}
+
+// The replay tool's run pins the score a fixed floor of 2147483647 saturates; tiles left
+// stop at the bottom.
+TEST_F(FieldTest, TilesLeftStopAtTheBottom) {
+  SetSquare(4, 4, "LAB_BLUE_FLOOR");
+  game.play.tilesLeft = std::numeric_limits<std::int32_t>::min() + 1;
+  DrawFields(game);
+  EXPECT_EQ(game.play.tilesLeft, std::numeric_limits<std::int32_t>::min());
 }
 
 }  // namespace

@@ -10,7 +10,10 @@
 #include <vector>
 
 #include "engine/tga_decoder.h"
+#include "play/actors.h"
+#include "play/game_frame.h"
 #include "support/recording_observer.h"
+#include "support/test_files.h"
 #include "support/test_game.h"
 
 namespace vorantis::testing {
@@ -60,6 +63,33 @@ class PlayTest : public ::testing::Test {
     field.childIds.fill(-1);
   }
   std::string Code(int column, int row) { return Str(game.level.matrix.At(column, row).tileCode); }
+  // Objects count only on fields that have a graphic: every field of the level gets one.
+  void GiveEveryFieldAQuad() {
+    const int quad = MakeQuad(32, 32);
+    for (int c = 0; c <= game.level.levelWidth; ++c)
+      for (int r = 0; r <= game.level.levelHeight; ++r) game.level.matrix.At(c, r).sprite3D = quad;
+    game.level.fieldObjects.reserve(8);  // Put hands out references into the list
+  }
+  // An object in a child slot of the field, taken when touched.
+  FieldObject& Put(int column, int row, int slot = 0, int score = 0, const std::string& name = "GOODY") {
+    MatrixField& field = game.level.matrix.At(column, row);
+    field.childIds[static_cast<std::size_t>(slot)] = static_cast<int>(game.level.fieldObjects.size());
+    field.childNames[static_cast<std::size_t>(slot)] = game.texts.Intern(name);
+    field.lastSpawnedSlot = std::max<int>(field.lastSpawnedSlot, slot);
+    FieldObject& object = game.level.fieldObjects.emplace_back();
+    object.traits.collision = object.traits.killOnCollision = 1;
+    object.traits.score = score;
+    return object;
+  }
+  // An object pass and a player step per frame with the cursor on field (column, row).
+  void StandOn(int column, int row, int frames = 1) {
+    game.play.cursor.x = static_cast<float>(column) * kTile + 3;
+    game.play.cursor.y = static_cast<float>(row) * kTile + 3;
+    for (int frame = 0; frame < frames; ++frame) {
+      DrawFieldObjects(game);
+      StepPlayer(game);
+    }
+  }
 
   // A real 3D sprite of a plain picture, so that draws show up in the recording.
   int MakeQuad(int width, int height) {
@@ -70,9 +100,9 @@ class PlayTest : public ::testing::Test {
   }
   // An uncompressed 24-bit TGA picture.
   void WritePicture(const std::string& relative, int width, int height) {
-    auto le16 = [](int v) { return std::string{static_cast<char>(v & 255), static_cast<char>(v >> 8)}; };
-    const std::string header = std::string("\0\0\2", 3) + std::string(9, '\0') + le16(width) + le16(height);
-    scratch.Write(relative, header + std::string("\30\0", 2) + std::string(width * height * 3u, '\x40'));
+    scratch.Write(
+        relative,
+        AsText(MakeTga(width, height, std::vector<TgaPixel>(width * height, {64, 64, 64, 255}), 24, false)));
   }
 
   std::vector<RecordingRenderer::Entry> Logged(Kind kind) {

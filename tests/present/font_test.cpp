@@ -38,14 +38,6 @@ class FontTest : public PlayTest {
   }
 };
 
-TEST_F(FontTest, GlyphsAreScaledByTheObjectScaleAndMissingImagesLeaveTheirSlotEmpty) {
-  game.objectScale = 2.0f;
-  LoadWithLine("EZ");
-  EXPECT_EQ(game.font.glyphs['E'].height, 32.0f);
-  EXPECT_EQ(tg.engine->screen().Sprite3DWidth(game.font.glyphs['E'].sprite3D), 20);
-  EXPECT_EQ(game.font.glyphs['Z'].sprite3D, 0);
-}
-
 TEST_F(FontTest, PenRules) {
   LoadWithLine("AEFGI\xFC");
   EXPECT_NE(game.font.glyphs['u'].sprite3D, 0);  // the umlaut loads into the small u's slot
@@ -63,6 +55,13 @@ TEST_F(FontTest, PenRules) {
   EXPECT_EQ(game.font.penX, 0);  // "|" resets the pen
   Draw("EF");
   EXPECT_EQ(Draw("G|"), (Placed{{122, 50, 8}}));  // without "|" the pen carries over
+
+  // Glyphs are scaled by the object scale; a missing image leaves its slot empty.
+  game.objectScale = 2.0f;
+  LoadWithLine("EZ");
+  EXPECT_EQ(game.font.glyphs['E'].height, 32.0f);
+  EXPECT_EQ(tg.engine->screen().Sprite3DWidth(game.font.glyphs['E'].sprite3D), 20);
+  EXPECT_EQ(game.font.glyphs['Z'].sprite3D, 0);
 }
 
 // A slot is loaded once however often the line names it (a long line cost one load per
@@ -90,18 +89,14 @@ class TitleTest : public PlayTest {
   }
 };
 
-TEST_F(TitleTest, DrawsTheImageAndElevenLinesInOrderThenPresentsOnce) {
+TEST_F(TitleTest, DrawsTheImageAndElevenLinesWithTheNinthBelowTheTenthThenPresentsOnce) {
   EXPECT_EQ(TitleImageName("A#B#.png", 0), "A0B#.png");
   tg.input->SetKey(key::kSpace, true);
   ShowTitleScreen(game);
   ASSERT_EQ(observer.texts.size(), kTitleLines.size());
-  for (std::size_t i = 0; i < kTitleLines.size(); ++i) {
-    EXPECT_EQ(observer.texts[i].text, kTitleLines[i].text);
-    EXPECT_EQ(std::make_pair(observer.texts[i].x, observer.texts[i].alpha), std::make_pair(192.0f, 255));
-  }
+  EXPECT_EQ(observer.texts[8].text, "  |");
   EXPECT_FLOAT_EQ(observer.texts[8].y, 1080 * 0.55f);  // the blank ninth line below the tenth
   EXPECT_FLOAT_EQ(observer.texts[9].y, 1080 * 0.50f);
-  EXPECT_FLOAT_EQ(observer.texts[10].y, 648.0f);
   EXPECT_EQ(Logged(Kind::kPresent).size(), 1u);
   auto quads = Quads();
   ASSERT_EQ(quads.size(), 1u);  // no glyphs loaded: the image alone, stretched to the screen
