@@ -4,7 +4,9 @@
 // from 64 x 64 texels blended by source alpha, a grab copied on the GPU into a texture made once,
 // the grab stretched over the screen with hardware bilinear, 107 keyed 29 x 48 letters from
 // 12 x 20 texels blended, and a present. Keyed texels carry alpha 0 and are discarded.
-// usage: bench_bare_gl_frame [--size WxH] [--frames N]
+// --zoom keyed filters the zoom by hand, leaving the magenta key's texels out as the game's zoom
+// does; by default it takes the hardware's bilinear, which no key can keep out.
+// usage: bench_bare_gl_frame [--size WxH] [--frames N] [--zoom hardware|keyed]
 #include <SDL.h>
 #include <epoxy/gl.h>
 
@@ -40,6 +42,34 @@ void main() {
 }
 )";
 
+// The four texels by hand; a keyed one takes no part, and the nearest decides whether the spot
+// is drawn at all.
+constexpr const char* kKeyedZoom = R"(#version 330 core
+in vec2 uv;
+uniform sampler2D picture;
+out vec4 colour;
+bool Keyed(vec3 rgb) {
+  vec3 off = rgb - vec3(1.0, 0.0, 1.0);
+  return dot(off, off) < 1e-6;
+}
+void main() {
+  ivec2 last = textureSize(picture, 0) - 1;
+  vec2 p = uv * vec2(last + 1) - 0.5;
+  vec2 f = fract(p);
+  ivec2 lo = clamp(ivec2(floor(p)), ivec2(0), last);
+  ivec2 hi = min(ivec2(floor(p)) + 1, last);
+  vec3 a = texelFetch(picture, lo, 0).rgb;
+  vec3 b = texelFetch(picture, ivec2(hi.x, lo.y), 0).rgb;
+  vec3 c = texelFetch(picture, ivec2(lo.x, hi.y), 0).rgb;
+  vec3 d = texelFetch(picture, hi, 0).rgb;
+  bvec4 keyed = bvec4(Keyed(a), Keyed(b), Keyed(c), Keyed(d));
+  bvec2 far = greaterThanEqual(f, vec2(0.5));
+  if (far.y ? (far.x ? keyed.w : keyed.z) : (far.x ? keyed.y : keyed.x)) discard;
+  vec4 w = vec4((1.0 - f.x) * (1.0 - f.y), f.x * (1.0 - f.y), (1.0 - f.x) * f.y, f.x * f.y) * vec4(not(keyed));
+  colour = vec4((a * w.x + b * w.y + c * w.z + d * w.w) / dot(w, vec4(1.0)), 1.0);
+}
+)";
+
 GLuint Compile(GLenum kind, const char* source) {
   GLuint shader = glCreateShader(kind);
   glShaderSource(shader, 1, &source, nullptr);
@@ -72,11 +102,17 @@ GLuint MakeTexture(GLenum filter) {
 
 int main(int argc, char** argv) {
   int width = 1920, height = 1080, frames = 240;
+  bool keyedZoom = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--size") == 0 && std::sscanf(argv[i + 1], "%dx%d", &width, &height) == 2)
       continue;
     if (std::strcmp(argv[i], "--frames") == 0 && (frames = std::atoi(argv[i + 1])) > 0) continue;
-    std::fprintf(stderr, "usage: bench_bare_gl_frame [--size WxH] [--frames N]\n");
+    if (std::strcmp(argv[i], "--zoom") == 0 && std::strcmp(argv[i + 1], "hardware") == 0) continue;
+    if (std::strcmp(argv[i], "--zoom") == 0 && std::strcmp(argv[i + 1], "keyed") == 0) {
+      keyedZoom = true;
+      continue;
+    }
+    std::fprintf(stderr, "usage: bench_bare_gl_frame [--size WxH] [--frames N] [--zoom hardware|keyed]\n");
     return 2;
   }
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -88,6 +124,8 @@ int main(int argc, char** argv) {
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+  SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
   SDL_Window* window = SDL_CreateWindow("", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
   SDL_GLContext context = window ? SDL_GL_CreateContext(window) : nullptr;
   if (!context) {
@@ -104,6 +142,17 @@ int main(int argc, char** argv) {
   glUseProgram(program);
   glUniform1i(glGetUniformLocation(program, "picture"), 0);
   glUniform2f(glGetUniformLocation(program, "pixelToClip"), 2.0f / width, 2.0f / height);
+  GLuint zoomProgram = program;
+  if (keyedZoom) {
+    zoomProgram = glCreateProgram();
+    glAttachShader(zoomProgram, Compile(GL_VERTEX_SHADER, kVertex));
+    glAttachShader(zoomProgram, Compile(GL_FRAGMENT_SHADER, kKeyedZoom));
+    glLinkProgram(zoomProgram);
+    glUseProgram(zoomProgram);
+    glUniform1i(glGetUniformLocation(zoomProgram, "picture"), 0);
+    glUniform2f(glGetUniformLocation(zoomProgram, "pixelToClip"), 2.0f / width, 2.0f / height);
+    glUseProgram(program);
+  }
 
   GLuint backBuffer = MakeTexture(GL_NEAREST);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
@@ -180,10 +229,9 @@ int main(int argc, char** argv) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, pageTexture);
     glEnable(GL_BLEND);
-    glUniform1f(opacity, 0.5f);
+    glUniform1f(opacity, 1.0f);
     glBlendFunc(GL_ONE, GL_SRC_ALPHA);
     draw(effects);
-    glUniform1f(opacity, 1.0f);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     draw(tiles);
     // The zoom: grab from (1, 1), redraw stretched over the whole buffer, unblended.
@@ -191,7 +239,9 @@ int main(int argc, char** argv) {
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 1, 1, grabWidth, grabHeight);
     glClear(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);
+    if (keyedZoom) glUseProgram(zoomProgram);
     draw(zoom);
+    if (keyedZoom) glUseProgram(program);
     glBindTexture(GL_TEXTURE_2D, pageTexture);
     glEnable(GL_BLEND);
     draw(letters);
