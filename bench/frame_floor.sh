@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The game's 1920x1080 frame against its floor, measured in the same run: the replay tool on
 # the default data (offscreen GL, and the recording renderer for the game's own share) and
-# bench_bare_gl_frame, the plainest GL program drawing the same kind of frame. Per-frame figures
+# bench_bare_gl_frame, the plainest GL program issuing the same draws: once with the zoom in the
+# hardware's bilinear (the floor the target is held to) and once with the zoom's key kept out of
+# its filter by hand, as the game must to keep its pixels. Per-frame figures
 # leave start-up out (a one-pass run is subtracted). Wall time is what a player sees; CPU time
 # (all threads, the rasteriser's included) holds steadier on a machine shared with other work.
 # usage: bench/frame_floor.sh [build folder] [rounds]
@@ -41,9 +43,11 @@ for round in $(seq 1 "$rounds"); do
       1000 * w / f, 1000 * c / f }'
   "$bare" --frames 240 | tee "$work/bare" | sed "s/^/round $round  /"
   awk '{ printf "bare %f %f\n", $8, $(NF - 4) }' "$work/bare" >>"$work/figures"
+  "$bare" --frames 240 --zoom keyed | tee "$work/bare" | sed "s/^/round $round  keyed zoom /"
+  awk '{ printf "keyed %f %f\n", $8, $(NF - 4) }' "$work/bare" >>"$work/figures"
 done
 
-# Best and median of each, and the game frame as a multiple of the floor.
+# Best and median of each, and the game frame as a multiple of the floor (and of the keyed-zoom floor).
 awk '
   { wall[$1] = wall[$1] " " $2; cpu[$1] = cpu[$1] " " $3 }
   function pick(list, which,   v, n, i, j, t) {
@@ -58,5 +62,8 @@ awk '
       gc = pick(cpu["gl"], which); fc = pick(cpu["bare"], which)
       printf "%-6s game frame %6.2f ms (%5.1f frames/s), floor %6.2f ms: %.2f x  |  CPU %6.2f vs %6.2f ms: %.2f x  [target 1.1 x]\n",
         which, g, 1000 / g, f, g / f, gc, fc, gc / fc
+      f = pick(wall["keyed"], which); fc = pick(cpu["keyed"], which)
+      printf "%-6s            against the floor with a keyed zoom %6.2f ms: %.2f x  |  CPU %6.2f ms: %.2f x\n",
+        which, f, g / f, fc, gc / fc
     }
   }' "$work/figures"
