@@ -13,7 +13,6 @@ namespace {
 class DialogTest : public ControlsTest {
  protected:
   DialogTest() {
-    tg.OpenScreen();
     PlaceCursor(3, 3);
     game.play.timeLeft = 100;
     game.play.tilesLeft = 10;

@@ -28,22 +28,12 @@ inline constexpr const char* kLabyrinthCodes[] = {"LAB_WALL",    "LAB_FLOOR",  "
                                                   "LAB_WALL_E",  "LAB_WALL_S", "LAB_GREEN_E", "LAB_GREEN_S",
                                                   "LAB_WATER_E", "LAB_WATER_S"};
 
-class LevelWorld {
+class LevelWorld : public TestGame {
  public:
-  explicit LevelWorld(bool plainTiles = false) {
-    Backends b;
-    b.display = std::make_unique<HeadlessDisplay>(640, 480);
-    b.clock = std::make_unique<VirtualClock>();
-    b.input = std::make_unique<ScriptedInput>();
-    b.openSound = [] { return std::make_unique<SilentSoundDevice>(); };
-    engine = std::make_unique<Engine>(std::move(b));
-    game = std::make_unique<Game>(*engine);
-    game->screenWidth = 640;
-    game->screenHeight = 480;
-    Screen& screen = engine->screen();
-    screen.RegisterImageDecoder(DecodeTga);
-    screen.CreateGameWindow(-1, 0, 0, 640, 480, 0, "");
-    screen.OpenScreenInWindow(1, 0, 0, 640, 480, 1, 0, 0);
+  explicit LevelWorld(bool plainTiles = false)
+      : TestGame(640, 480, nullptr, [] { return std::make_unique<SilentSoundDevice>(); }) {
+    engine->screen().RegisterImageDecoder(DecodeTga);
+    OpenScreen();
     engine->sounds().StartSoundSystem();
 
     Settings& s = game->settings;
@@ -86,8 +76,6 @@ class LevelWorld {
   std::string Code(int column, int row) const { return Str(Field(column, row).tileCode); }
 
   ScratchFolder folder;
-  std::unique_ptr<Engine> engine;
-  std::unique_ptr<Game> game;
 };
 
 }  // namespace vorantis::testing

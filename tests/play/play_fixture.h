@@ -43,15 +43,15 @@ class PlayTest : public ::testing::Test {
     scratch.Write("SET/LAB_FIXED_PINK_FLOOR", Lines({"VALUE1", "99"}));
   }
 
-  // A level of open floor, columns 0..lastColumn and rows 0..lastRow, all in view.
-  void MakeFloor(int lastColumn, int lastRow) {
+  // A level of open floor (or of the code given), columns 0..lastColumn and rows 0..lastRow, all in view.
+  void MakeFloor(int lastColumn, int lastRow, const std::string& code = "LAB_FLOOR") {
     game.level.matrix.Create(lastColumn, lastRow);
     game.level.levelWidth = lastColumn;
     game.level.levelHeight = lastRow;
     game.level.visibleColumns = static_cast<float>(lastColumn);
     game.level.visibleRows = static_cast<float>(lastRow + 1);
     for (int c = 0; c <= lastColumn; ++c)
-      for (int r = 0; r <= lastRow; ++r) SetField(c, r, "LAB_FLOOR");
+      for (int r = 0; r <= lastRow; ++r) SetField(c, r, code);
   }
   void SetField(int column, int row, const std::string& code, int collision = 0) {
     MatrixField& field = game.level.matrix.At(column, row);
