@@ -50,13 +50,10 @@ TEST_F(DialogTest, QuitDialogXReturnsToPlayAndAHeldPrimaryNeedsANewPress) {
   EXPECT_EQ(game.play.bombs, "&");
 }
 
-// The replay tool's runs pin B in both dialogs: the quit through game over, the restart with
-// the banked score.
+// The replay tool's runs pin B in both dialogs (the quit through game over, the restart with
+// the banked score), the stored trace the dialogs' lines and a picture shown per poll.
 TEST_F(DialogTest, PauseDialogDrawsOverTheStandingPictureAndXChangesNothing) {
-  const int framesBefore = tg.engine->screen().presentedFrames();
   PlayPass({{key::kP}, {}, {}, {key::kX}});
-  EXPECT_EQ(Drawn("  GAME PAUSED |"), 3);
-  EXPECT_EQ(tg.engine->screen().presentedFrames() - framesBefore, 3);
   for (const auto& entry : tg.recorder()->entries())
     EXPECT_NE(entry.kind, RecordingRenderer::Kind::kClear) << "the dialog draws over the standing picture";
   EXPECT_EQ(game.level.builtLevelNumber, 3);

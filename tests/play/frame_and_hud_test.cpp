@@ -9,7 +9,6 @@
 #include "play/game_frame.h"
 #include "play/hud.h"
 #include "play/play_fixture.h"
-#include "present/credits.h"
 
 namespace vorantis::testing {
 namespace {
