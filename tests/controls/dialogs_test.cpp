@@ -31,10 +31,6 @@ class DialogTest : public ControlsTest {
     };
     PollControls(game);
   }
-  int Drawn(const std::string& text) const {
-    return static_cast<int>(std::count_if(observer.texts.begin(), observer.texts.end(),
-                                          [&](const RecordedText& t) { return t.text == text; }));
-  }
 };
 
 TEST_F(DialogTest, QuitDialogXReturnsToPlayAndAHeldPrimaryNeedsANewPress) {
@@ -67,8 +63,8 @@ TEST_F(DialogTest, DialogsDoNotNestAndTheControlsKeepWorkingInThem) {
             {key::kEscape, key::kRight},
             {key::kRight, key::kX}});
   EXPECT_EQ(observer.polls, 5) << "one answer closed the only dialog";
-  EXPECT_EQ(Drawn("  GAME PAUSED |"), 4);
-  EXPECT_EQ(Drawn("  QUIT GAME ? |"), 0);
+  EXPECT_EQ(observer.Shown("  GAME PAUSED |"), 4);
+  EXPECT_EQ(observer.Shown("  QUIT GAME ? |"), 0);
   EXPECT_FALSE(game.controls.dialogOpen);
   // Four dialog passes step right, and the play pass resumes with the direction last read.
   EXPECT_EQ(game.play.cursor.x, 8 * kTile);

@@ -82,8 +82,7 @@ TEST(HandleTable, LevelsBuiltOneAfterAnotherReadAFewWordsPerHandle) {
   game.OpenScreen(800, 600);
   Screen& screen = game.engine->screen();
   screen.RegisterImageDecoder(DecodeTga);
-  folder.Write("tile.tga",
-               testing::AsText(testing::MakeTga(2, 2, std::vector<testing::TgaPixel>(4), 24, false)));
+  folder.Write("tile.tga", testing::PlainTga(2, 2));
   const int sprite = screen.LoadImageSprite(-1, folder.GamePath() + "tile.tga", kModeTexture);
   ASSERT_NE(sprite, 0);
 

@@ -13,16 +13,6 @@
 
 namespace vorantis::testing {
 
-// An uncompressed 24-bit true-colour picture of one colour.
-inline std::string TgaPicture(int width, int height) {
-  return AsText(
-      MakeTga(width, height, std::vector<TgaPixel>(width * height, {128, 128, 128, 255}), 24, false));
-}
-// A short mono 16-bit PCM sound.
-inline std::string WavSound() {
-  return LevelWav(64);
-}
-
 // The codes the builders write; a LevelWorld with plain tiles gives each its own graphic.
 inline constexpr const char* kLabyrinthCodes[] = {"LAB_WALL",    "LAB_FLOOR",  "LAB_GREEN",   "LAB_WATER",
                                                   "LAB_WALL_E",  "LAB_WALL_S", "LAB_GREEN_E", "LAB_GREEN_S",
@@ -50,7 +40,7 @@ class LevelWorld : public TestGame {
     s.GFXCODEC = ".tga";
     s.RESOLUTION = 32;
     s.MAXFOE = 10;
-    folder.Write("cursor.tga", TgaPicture(4, 4));
+    folder.Write("cursor.tga", PlainTga(4, 4));
     game->level.matrix.Create(512, 512);
     if (!plainTiles) return;
     for (const char* code : kLabyrinthCodes) {
@@ -64,12 +54,12 @@ class LevelWorld : public TestGame {
     folder.Write("codes/lab/" + code, Lines(lines));
   }
   void TileGraphic(const std::string& name, int width = 8, int height = 8) const {
-    folder.Write("topo/" + name, TgaPicture(width, height));
+    folder.Write("topo/" + name, PlainTga(width, height));
   }
   // An object graphic with its definition file beside it.
   void Object(const std::string& stem, std::initializer_list<std::string> lines, int width = 8,
               int height = 8) const {
-    folder.Write("world/" + stem + ".tga", TgaPicture(width, height));
+    folder.Write("world/" + stem + ".tga", PlainTga(width, height));
     folder.Write("world/" + stem + ".dll", Lines(lines));
   }
   const MatrixField& Field(int column, int row) const { return game->level.matrix.At(column, row); }

@@ -98,11 +98,8 @@ class PlayTest : public ::testing::Test {
     Screen& screen = tg.engine->screen();
     return screen.MakeSprite3D(-1, screen.LoadImageSprite(-1, scratch.GamePath() + name, kModeTexture));
   }
-  // An uncompressed 24-bit TGA picture.
   void WritePicture(const std::string& relative, int width, int height) {
-    scratch.Write(
-        relative,
-        AsText(MakeTga(width, height, std::vector<TgaPixel>(width * height, {64, 64, 64, 255}), 24, false)));
+    scratch.Write(relative, PlainTga(width, height));
   }
 
   std::vector<RecordingRenderer::Entry> Logged(Kind kind) {
@@ -115,9 +112,6 @@ class PlayTest : public ::testing::Test {
     std::vector<QuadDraw> quads;
     for (const auto& entry : Logged(Kind::kQuad)) quads.push_back(entry.quad);
     return quads;
-  }
-  int CountSounds(const std::string& name) {
-    return static_cast<int>(std::count(observer.sounds.begin(), observer.sounds.end(), name));
   }
 
   ScratchFolder scratch;
