@@ -13,9 +13,7 @@ namespace {
 class BombTest : public ControlsTest {
  protected:
   BombTest() {
-    folder.Write("BOMB/LAB_FLOOR", Lines({"GFXNAME", "floor.png", "USECOLLISION", "0", "VALUE1", "3"}));
-    game.settings.RGBCODEPATH = folder.GamePath();
-    game.settings.APPSTART = "BOMB";
+    scratch.Write("SET/LAB_FLOOR", Lines({"GFXNAME", "floor.png", "USECOLLISION", "0", "VALUE1", "3"}));
     MakeFloor(6, 6, "LAB_FIXED_FLOOR");
     PlaceCursor(3, 3);
     game.play.bombs = "&&";
@@ -31,8 +29,6 @@ class BombTest : public ControlsTest {
       }
     return out;
   }
-
-  ScratchFolder folder;
 };
 
 TEST_F(BombTest, RaysClearFixedFloorUpToCollisionTwoAndShortOfTheOutermostFields) {

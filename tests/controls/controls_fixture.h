@@ -1,44 +1,19 @@
-// A game on an open floor, with a scripted keyboard and pad and an observer that
-// records polls, texts and sounds and can change the input before each poll.
+// The play fixture on a 21 x 21 open floor, with the keyboard and pad held by the test.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <string>
 #include <vector>
 
 #include "controls/controls.h"
 #include "engine/input.h"
-#include "support/recording_observer.h"
-#include "support/test_game.h"
+#include "play/play_fixture.h"
 
 namespace vorantis::testing {
 
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public PlayTest {
  protected:
-  static constexpr float kTile = 32;
-
-  ControlsTest() : game(*tg.game), input(*tg.input) {
-    game.observer = &observer;
-    game.settings.RESOLUTION = kTile;
+  ControlsTest() : input(*tg.input) {
     game.settings.cursorDelay = 0;
-    game.settings.DEFTILESOUND = "step.ogg";
-    game.catalogues.soundEffects.push_back({"", "step.ogg", 0, 0, 1});
     MakeFloor(20, 20);
-  }
-
-  // Columns and rows 0..last, all of the code given.
-  void MakeFloor(int lastColumn, int lastRow, const std::string& code = "LAB_FLOOR") {
-    game.level.matrix.Create(lastColumn, lastRow);
-    game.level.levelWidth = lastColumn;
-    game.level.levelHeight = lastRow;
-    for (int c = 0; c <= lastColumn; ++c)
-      for (int r = 0; r <= lastRow; ++r) SetField(c, r, code, 0);
-  }
-  void SetField(int column, int row, const std::string& code, int collision) {
-    MatrixField& field = game.level.matrix.At(column, row);
-    field.tileCode = game.texts.Intern(code);
-    field.useCollision = static_cast<std::int8_t>(collision);
   }
   // Puts the cursor on the field (column, row) of the screen, view origin unchanged.
   void PlaceCursor(int column, int row) {
@@ -53,10 +28,7 @@ class ControlsTest : public ::testing::Test {
     for (int i = 0; i < count; ++i) PollControls(game);
   }
 
-  TestGame tg;
-  Game& game;
   ScriptedInput& input;
-  RecordingObserver observer;
 };
 
 }  // namespace vorantis::testing

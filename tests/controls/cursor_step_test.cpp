@@ -29,7 +29,7 @@ TEST_F(CursorStepTest, BlockingFieldsStopTheStepSilentlyAndOpenStepsSound) {
   game.play.cursor.x = 400;
   StepCursor(game, control::kRight);  // scrolls instead, and sounds all the same
   EXPECT_EQ(game.play.originColumn, 2);
-  EXPECT_EQ(observer.sounds, (std::vector<std::string>{"step.ogg", "step.ogg"}));
+  EXPECT_EQ(observer.sounds, (std::vector<std::string>{"tile.ogg", "tile.ogg"}));
 }
 
 TEST_F(CursorStepTest, FieldsOutsideTheMatrixAndTileSizesOfZeroBlockAndLargeTilesStepWhole) {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "support/test_game.h"
+#include "support/scratch_folder.h"
 
 namespace vorantis {
 namespace {

@@ -5,8 +5,9 @@
 
 #include "engine/sprite_tables.h"
 #include "engine/tga_decoder.h"
+#include "support/scratch_folder.h"
+#include "support/test_engine.h"
 #include "support/test_files.h"
-#include "support/test_game.h"
 
 namespace vorantis {
 namespace {
@@ -76,13 +77,12 @@ TEST(HandleTable, RefusesNumbersBeyondTheLargestHandle) {
 // spawn an object, then the level is freed as a reset frees it. Finding the lowest
 // free handle must cost the same whatever was released before it.
 TEST(HandleTable, LevelsBuiltOneAfterAnotherReadAFewWordsPerHandle) {
-  testing::TestGame game;
+  testing::TestEngine game;
   testing::ScratchFolder folder;
-  game.OpenScreen();
+  game.OpenScreen(800, 600);
   Screen& screen = game.engine->screen();
   screen.RegisterImageDecoder(DecodeTga);
-  folder.Write("tile.tga",
-               testing::AsText(testing::MakeTga(2, 2, std::vector<testing::TgaPixel>(4), 24, false)));
+  folder.Write("tile.tga", testing::PlainTga(2, 2));
   const int sprite = screen.LoadImageSprite(-1, folder.GamePath() + "tile.tga", kModeTexture);
   ASSERT_NE(sprite, 0);
 

@@ -4,8 +4,9 @@
 
 #include "engine/sprite_geometry.h"
 #include "engine/tga_decoder.h"
+#include "support/scratch_folder.h"
+#include "support/test_engine.h"
 #include "support/test_files.h"
-#include "support/test_game.h"
 
 namespace vorantis {
 namespace {
@@ -26,7 +27,7 @@ auto State(const QuadDraw& q) {
 
 struct ScreenTest : ::testing::Test {
   ScreenTest() {
-    game.OpenScreen();
+    game.OpenScreen(800, 600);
     screen().RegisterImageDecoder(DecodeTga);
     folder.Write("pic.tga", AsText(MakeTga(4, 2, std::vector<TgaPixel>(8), 24, false)));
     folder.Write("sq.tga", AsText(MakeTga(32, 32, std::vector<TgaPixel>(32 * 32), 24, false)));
@@ -38,7 +39,7 @@ struct ScreenTest : ::testing::Test {
   }
   const std::vector<RecordingRenderer::Entry>& log() { return game.recorder()->entries(); }
 
-  testing::TestGame game;
+  testing::TestEngine game;
   testing::ScratchFolder folder;
 };
 

@@ -2,8 +2,9 @@
 
 #include "engine/silent_sound_device.h"
 #include "engine/sounds.h"
+#include "engine/wav_reader.h"
+#include "support/scratch_folder.h"
 #include "support/test_files.h"
-#include "support/test_game.h"
 
 namespace vorantis {
 namespace {
@@ -47,6 +48,13 @@ TEST_F(SoundTest, WavWalksChunksToDataAndKeepsWholeFramesPresent) {
   EXPECT_EQ(
       Loaded(Riff(Chunk("fmt ", PcmFormat(1, 2, 8000, 16)) + Chunk("data", std::string(11, '\x01'), 1000))),
       8u);
+  // Chunks after the data chunk are not sound.
+  const std::string samples = "\x01\x02\x03\x04\x05\x06";
+  const std::string file =
+      Riff(Chunk("fmt ", PcmFormat(1, 1, 8000, 16)) + Chunk("data", samples) + Chunk("LIST", "INFOISFTtool"));
+  Pcm pcm;
+  ASSERT_TRUE(ReadWav({file.begin(), file.end()}, pcm));
+  EXPECT_EQ(std::string(pcm.bytes.begin(), pcm.bytes.end()), samples);
 }
 
 TEST_F(SoundTest, MalformedWavFilesAreRejected) {

@@ -170,8 +170,8 @@ TEST_F(LabyrinthTest, EnemiesFillUpToMaxFoeInColumnOrder) {
 
 TEST_F(LabyrinthTest, MusicPicksOneTrackAndNoTracksPlayNothing) {
   StartLevelMusic(game);  // must return with an empty list
-  world.folder.Write("music/a.ogg", WavSound());
-  world.folder.Write("music/b.ogg", WavSound());
+  world.folder.Write("music/a.ogg", LevelWav(64));
+  world.folder.Write("music/b.ogg", LevelWav(64));
   LoadMusicTracks(game);
   StartLevelMusic(game);
   StartLevelMusic(game);

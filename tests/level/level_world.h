@@ -13,37 +13,17 @@
 
 namespace vorantis::testing {
 
-// An uncompressed 24-bit true-colour picture of one colour.
-inline std::string TgaPicture(int width, int height) {
-  return AsText(
-      MakeTga(width, height, std::vector<TgaPixel>(width * height, {128, 128, 128, 255}), 24, false));
-}
-// A short mono 16-bit PCM sound.
-inline std::string WavSound() {
-  return LevelWav(64);
-}
-
 // The codes the builders write; a LevelWorld with plain tiles gives each its own graphic.
 inline constexpr const char* kLabyrinthCodes[] = {"LAB_WALL",    "LAB_FLOOR",  "LAB_GREEN",   "LAB_WATER",
                                                   "LAB_WALL_E",  "LAB_WALL_S", "LAB_GREEN_E", "LAB_GREEN_S",
                                                   "LAB_WATER_E", "LAB_WATER_S"};
 
-class LevelWorld {
+class LevelWorld : public TestGame {
  public:
-  explicit LevelWorld(bool plainTiles = false) {
-    Backends b;
-    b.display = std::make_unique<HeadlessDisplay>(640, 480);
-    b.clock = std::make_unique<VirtualClock>();
-    b.input = std::make_unique<ScriptedInput>();
-    b.openSound = [] { return std::make_unique<SilentSoundDevice>(); };
-    engine = std::make_unique<Engine>(std::move(b));
-    game = std::make_unique<Game>(*engine);
-    game->screenWidth = 640;
-    game->screenHeight = 480;
-    Screen& screen = engine->screen();
-    screen.RegisterImageDecoder(DecodeTga);
-    screen.CreateGameWindow(-1, 0, 0, 640, 480, 0, "");
-    screen.OpenScreenInWindow(1, 0, 0, 640, 480, 1, 0, 0);
+  explicit LevelWorld(bool plainTiles = false)
+      : TestGame(640, 480, nullptr, [] { return std::make_unique<SilentSoundDevice>(); }) {
+    engine->screen().RegisterImageDecoder(DecodeTga);
+    OpenScreen();
     engine->sounds().StartSoundSystem();
 
     Settings& s = game->settings;
@@ -60,7 +40,7 @@ class LevelWorld {
     s.GFXCODEC = ".tga";
     s.RESOLUTION = 32;
     s.MAXFOE = 10;
-    folder.Write("cursor.tga", TgaPicture(4, 4));
+    folder.Write("cursor.tga", PlainTga(4, 4));
     game->level.matrix.Create(512, 512);
     if (!plainTiles) return;
     for (const char* code : kLabyrinthCodes) {
@@ -74,20 +54,18 @@ class LevelWorld {
     folder.Write("codes/lab/" + code, Lines(lines));
   }
   void TileGraphic(const std::string& name, int width = 8, int height = 8) const {
-    folder.Write("topo/" + name, TgaPicture(width, height));
+    folder.Write("topo/" + name, PlainTga(width, height));
   }
   // An object graphic with its definition file beside it.
   void Object(const std::string& stem, std::initializer_list<std::string> lines, int width = 8,
               int height = 8) const {
-    folder.Write("world/" + stem + ".tga", TgaPicture(width, height));
+    folder.Write("world/" + stem + ".tga", PlainTga(width, height));
     folder.Write("world/" + stem + ".dll", Lines(lines));
   }
   const MatrixField& Field(int column, int row) const { return game->level.matrix.At(column, row); }
   std::string Code(int column, int row) const { return Str(Field(column, row).tileCode); }
 
   ScratchFolder folder;
-  std::unique_ptr<Engine> engine;
-  std::unique_ptr<Game> game;
 };
 
 }  // namespace vorantis::testing

@@ -28,13 +28,13 @@ TEST_F(TilesTest, SoundsPlayByExactNameOnlyWhenLoadedAndMusicIsOnlyListed) {
   RecordingObserver log;
   game.observer = &log;
   PlaySoundByName(game, "beep.ogg");  // empty catalogue
-  world.folder.Write("sfx/beep.ogg", WavSound());
+  world.folder.Write("sfx/beep.ogg", LevelWav(64));
   world.folder.Write("sfx/broken.ogg", "not a sound");
   LoadSoundEffects(game);
   ASSERT_EQ(game.catalogues.soundEffects.size(), 2u);
   for (const char* name : {"Beep.ogg", "broken.ogg", "beep.ogg"}) PlaySoundByName(game, name);
   EXPECT_EQ(log.sounds, std::vector<std::string>{"beep.ogg"});
-  world.folder.Write("music/one.ogg", WavSound());
+  world.folder.Write("music/one.ogg", LevelWav(64));
   LoadMusicTracks(game);
   ASSERT_EQ(game.catalogues.musicTracks.size(), 1u);
   EXPECT_EQ(game.catalogues.musicTracks[0].sound, 0);
@@ -43,8 +43,8 @@ TEST_F(TilesTest, SoundsPlayByExactNameOnlyWhenLoadedAndMusicIsOnlyListed) {
 // Each file is loaded once and its entries share one 3D sprite; the passes stop at
 // EGFXMAX 255, and every entry still draws y, x and the two speeds, in that order.
 TEST_F(TilesTest, EffectSpritesShareOneSpritePerFileAndThePassesAreBounded) {
-  world.folder.Write("effects/spark.png", TgaPicture(2, 2));
-  world.folder.Write("effects/glow.png", TgaPicture(2, 2));
+  world.folder.Write("effects/spark.png", PlainTga(2, 2));
+  world.folder.Write("effects/glow.png", PlainTga(2, 2));
   game.level.visibleColumns = 20;
   game.level.visibleRows = 15;
   for (auto [egfxMax, passes] : {std::pair{0, 1}, {-1, 0}, {256, 256}, {INT32_MAX, 256}}) {
@@ -78,7 +78,7 @@ TEST_F(TilesTest, ObjectDefinitionFileBesideTheGraphicFillsTheRecord) {
   world.Object("coin", {"DGFXNAME", "coin", "DCOLLISION", "300", "DHOTSPOT", "RIGHT", "DSCORE", "15"});
   world.Object("blank", {"DGFXNAME", "", "DISENEMY", "1"});
   world.Object("hash", {"DGFXNAME", "#"});
-  world.folder.Write("world/bare.tga", TgaPicture(2, 2));
+  world.folder.Write("world/bare.tga", PlainTga(2, 2));
   for (int load = 0; load < 2; ++load) LoadObjectDefinitions(game);  // a reload replaces the list
   const auto& defs = game.level.objectDefinitions;
   ASSERT_EQ(defs.size(), 4u);

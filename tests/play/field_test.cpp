@@ -55,7 +55,7 @@ TEST_F(FieldTest, PickupsAreTakenOnceUnlessABombFindsTheStockFullOrTheyAreNotKil
   EXPECT_EQ(game.play.bombs, "&&&");
   for (int c = 1; c <= 3; ++c) EXPECT_EQ(game.level.matrix.At(c, 2).childIds[0] == -1, c < 3) << c;
   EXPECT_EQ(game.play.timeLeft, 6);
-  EXPECT_EQ(CountSounds("count.ogg"), 3);
+  EXPECT_EQ(observer.Played("count.ogg"), 3);
   EXPECT_EQ(Code(5, 4), "LAB_BLUE_FLOOR");
 }
 
@@ -86,7 +86,7 @@ TEST_F(FieldTest, RestlessEnemyRunsRightThenShufflesInFrontOfTheWall) {
   EXPECT_EQ(columns, (std::vector<int>{2, 3, 2, 3, 2, 3}));
   EXPECT_EQ(Code(2, 1), "LAB_PINK_FLOOR");
   EXPECT_EQ(Code(3, 1), "LAB_PINK_FLOOR");
-  EXPECT_EQ(CountSounds("tile.ogg"), 6);
+  EXPECT_EQ(observer.Played("tile.ogg"), 6);
 }
 
 TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGrid) {
@@ -133,8 +133,8 @@ TEST_F(FieldTest, PlayerAndEnemyColourOnlyTheirKindsOfFloor) {
     EXPECT_EQ(Code(c, 1), cases[c][1]) << cases[c][0];
     EXPECT_EQ(Code(c, 3), cases[c][2]) << cases[c][0];
   }
-  EXPECT_EQ(CountSounds("tile.ogg"), 5);  // the player's changes only
-  PaintEnemyField(game, -1000, -1000);    // outside the grid: harmless
+  EXPECT_EQ(observer.Played("tile.ogg"), 5);  // the player's changes only
+  PaintEnemyField(game, -1000, -1000);        // outside the grid: harmless
 }
 
 // The replay tool's runs pin blue squares fixing their upper fields and scoring.
@@ -145,7 +145,7 @@ TEST_F(FieldTest, PinkSquaresFixButNeverScoreAndFixedPinkCannotTurnBlue) {
   EXPECT_EQ(Code(1, 6) + " " + Code(2, 6) + " " + Code(1, 7),
             "LAB_FIXED_PINK_FLOOR LAB_FIXED_PINK_FLOOR LAB_PINK_FLOOR");
   EXPECT_EQ(std::pair(game.play.tilesLeft, game.play.totalScore), std::pair(10, 0));
-  EXPECT_EQ(CountSounds("pink.ogg"), 2);
+  EXPECT_EQ(observer.Played("pink.ogg"), 2);
   PaintPlayerField(game, 1, 6);
   EXPECT_EQ(Code(1, 6), "LAB_FIXED_PINK_FLOOR");
 }

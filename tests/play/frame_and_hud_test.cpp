@@ -2,14 +2,11 @@
 // the game over.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/program_end.h"
 #include "play/countdown.h"
 #include "play/game_frame.h"
 #include "play/hud.h"
 #include "play/play_fixture.h"
-#include "present/credits.h"
 
 namespace vorantis::testing {
 namespace {
@@ -92,21 +89,19 @@ TEST_F(HudTest, CountdownStepsEveryRefreshPlusOneFramesAndTicksOnTheLastTenSteps
   StepTimer(game, 0);  // only +1 and -1 count frames
   EXPECT_EQ(game.play.timeLeft, 9);
   EXPECT_EQ(game.play.timerFrames, 0);
-  EXPECT_EQ(CountSounds("tick.ogg"), 2);  // 10 and 9
+  EXPECT_EQ(observer.Played("tick.ogg"), 2);  // 10 and 9
   for (int step = 0; step < 9; ++step) ChangeTime(game, -1);
   EXPECT_EQ(game.play.gameState, kGameRunning);  // at 0
   ChangeTime(game, -1);
   EXPECT_EQ(game.play.timeLeft, -1);
-  EXPECT_EQ(CountSounds("tick.ogg"), 10);  // 10 to 1, none at 0 or -1
+  EXPECT_EQ(observer.Played("tick.ogg"), 10);  // 10 to 1, none at 0 or -1
   EXPECT_EQ(game.play.gameState, kGameOver);
 }
 
 TEST_F(HudTest, NegativeTilesLeftShowAndStayAsZero) {
   game.play.tilesLeft = -3;
   DrawHud(game);
-  EXPECT_EQ(std::count_if(observer.texts.begin(), observer.texts.end(),
-                          [](const RecordedText& t) { return t.text == " TILES LEFT 0|"; }),
-            1);
+  EXPECT_EQ(observer.Shown(" TILES LEFT 0|"), 1);
   EXPECT_EQ(game.play.tilesLeft, 0);
 }
 

@@ -43,15 +43,15 @@ class PlayTest : public ::testing::Test {
     scratch.Write("SET/LAB_FIXED_PINK_FLOOR", Lines({"VALUE1", "99"}));
   }
 
-  // A level of open floor, columns 0..lastColumn and rows 0..lastRow, all in view.
-  void MakeFloor(int lastColumn, int lastRow) {
+  // A level of open floor (or of the code given), columns 0..lastColumn and rows 0..lastRow, all in view.
+  void MakeFloor(int lastColumn, int lastRow, const std::string& code = "LAB_FLOOR") {
     game.level.matrix.Create(lastColumn, lastRow);
     game.level.levelWidth = lastColumn;
     game.level.levelHeight = lastRow;
     game.level.visibleColumns = static_cast<float>(lastColumn);
     game.level.visibleRows = static_cast<float>(lastRow + 1);
     for (int c = 0; c <= lastColumn; ++c)
-      for (int r = 0; r <= lastRow; ++r) SetField(c, r, "LAB_FLOOR");
+      for (int r = 0; r <= lastRow; ++r) SetField(c, r, code);
   }
   void SetField(int column, int row, const std::string& code, int collision = 0) {
     MatrixField& field = game.level.matrix.At(column, row);
@@ -98,11 +98,8 @@ class PlayTest : public ::testing::Test {
     Screen& screen = tg.engine->screen();
     return screen.MakeSprite3D(-1, screen.LoadImageSprite(-1, scratch.GamePath() + name, kModeTexture));
   }
-  // An uncompressed 24-bit TGA picture.
   void WritePicture(const std::string& relative, int width, int height) {
-    scratch.Write(
-        relative,
-        AsText(MakeTga(width, height, std::vector<TgaPixel>(width * height, {64, 64, 64, 255}), 24, false)));
+    scratch.Write(relative, PlainTga(width, height));
   }
 
   std::vector<RecordingRenderer::Entry> Logged(Kind kind) {
@@ -115,9 +112,6 @@ class PlayTest : public ::testing::Test {
     std::vector<QuadDraw> quads;
     for (const auto& entry : Logged(Kind::kQuad)) quads.push_back(entry.quad);
     return quads;
-  }
-  int CountSounds(const std::string& name) {
-    return static_cast<int>(std::count(observer.sounds.begin(), observer.sounds.end(), name));
   }
 
   ScratchFolder scratch;

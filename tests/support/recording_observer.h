@@ -2,6 +2,7 @@
 // of the controls and of the title screen, and can change the input before each.
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -41,6 +42,13 @@ class RecordingObserver : public GameObserver {
     if (beforeTitleWait) beforeTitleWait(titleWaits);
   }
   static constexpr int kPollBudget = 5000;
+  int Shown(const std::string& text) const {
+    return static_cast<int>(
+        std::count_if(texts.begin(), texts.end(), [&](auto& t) { return t.text == text; }));
+  }
+  int Played(const std::string& name) const {
+    return static_cast<int>(std::count(sounds.begin(), sounds.end(), name));
+  }
 
   std::vector<RecordedText> texts;
   std::vector<std::string> sounds;

@@ -39,6 +39,11 @@ inline std::vector<std::uint8_t> MakeTga(int width, int height, const std::vecto
 inline std::string AsText(const std::vector<std::uint8_t>& bytes) {
   return {bytes.begin(), bytes.end()};
 }
+// An uncompressed 24-bit picture of one grey.
+inline std::string PlainTga(int width, int height) {
+  return AsText(
+      MakeTga(width, height, std::vector<TgaPixel>(width * height, {128, 128, 128, 255}), 24, false));
+}
 
 inline std::string LittleEndian(std::uint32_t value, int bytes) {
   std::string out;

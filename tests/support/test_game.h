@@ -1,107 +1,28 @@
-// A fresh Game over a headless engine, and a scratch folder for fixture data.
+// A fresh Game over a headless engine.
 #pragma once
 
-#include <chrono>
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <random>
-#include <string>
 
 #include "core/game.h"
-#include "engine/engine.h"
-#include "engine/headless.h"
-#include "engine/recording_renderer.h"
-#include "engine/scripted_input.h"
+#include "support/scratch_folder.h"
+#include "support/test_engine.h"
 
 namespace vorantis::testing {
 
-// A folder under the system's temporary folder, removed with the object.
-class ScratchFolder {
- public:
-  // Some C++ libraries (mingw's) give the same random_device numbers in every process, so two
-  // tests running side by side may draw one name: the folder is claimed by creating it, and a
-  // name already taken moves on to the next.
-  ScratchFolder() {
-    std::random_device seed;
-    const auto base = std::filesystem::temp_directory_path();
-    std::uint64_t n = (std::uint64_t{seed()} << 20) ^
-                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    for (;; ++n) {
-      path_ = base / ("vorantis-test-" + std::to_string(n));
-      if (std::filesystem::create_directory(path_)) break;
-    }
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  // The folder as the game writes paths: with backslashes and a trailing one.
-  std::string GamePath() const {
-    std::string p = path_.string();
-    for (char& c : p)
-      if (c == '/') c = '\\';
-    return p + "\\";
-  }
-  // Writes bytes to a file below the folder, making its folders.
-  void Write(const std::string& relative, const std::string& content) const {
-    auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary);
-    out << content;
-  }
-  void MakeFolder(const std::string& relative) const {
-    std::filesystem::create_directories(path_ / relative);
-  }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Joins lines, each ended with CR LF; the data file reader takes CR, LF and CR LF alike.
-inline std::string Lines(std::initializer_list<std::string> lines) {
-  std::string out;
-  for (const auto& line : lines) out += line + "\r\n";
-  return out;
-}
-
-struct TestGame {
+struct TestGame : TestEngine {
   explicit TestGame(int desktopWidth = 800, int desktopHeight = 600,
-                    std::function<std::unique_ptr<Renderer>(int, int)> rendererFactory = nullptr) {
-    Backends b;
-    auto d = std::make_unique<HeadlessDisplay>(desktopWidth, desktopHeight, std::move(rendererFactory));
-    auto c = std::make_unique<VirtualClock>();
-    auto i = std::make_unique<ScriptedInput>();
-    display = d.get();
-    clock = c.get();
-    input = i.get();
-    b.display = std::move(d);
-    b.clock = std::move(c);
-    b.input = std::move(i);
-    engine = std::make_unique<Engine>(std::move(b));
-    game = std::make_unique<Game>(*engine);
+                    std::function<std::unique_ptr<Renderer>(int, int)> rendererFactory = nullptr,
+                    std::function<std::unique_ptr<SoundDevice>()> openSound = nullptr)
+      : TestEngine(desktopWidth, desktopHeight, std::move(rendererFactory), std::move(openSound)),
+        game(std::make_unique<Game>(*engine)) {
     game->screenWidth = static_cast<float>(desktopWidth);
     game->screenHeight = static_cast<float>(desktopHeight);
   }
-  // Opens the headless screen so that sprites and draws work.
+  // Opens the headless screen at the game's size.
   void OpenScreen() {
-    auto& s = engine->screen();
-    s.CreateGameWindow(-1, 0, 0, static_cast<int>(game->screenWidth), static_cast<int>(game->screenHeight), 0,
-                       "");
-    s.OpenScreenInWindow(1, 0, 0, static_cast<int>(game->screenWidth), static_cast<int>(game->screenHeight),
-                         1, 0, 0);
+    TestEngine::OpenScreen(static_cast<int>(game->screenWidth), static_cast<int>(game->screenHeight));
   }
-  RecordingRenderer* recorder() { return dynamic_cast<RecordingRenderer*>(engine->screen().renderer()); }
 
-  HeadlessDisplay* display = nullptr;
-  VirtualClock* clock = nullptr;
-  ScriptedInput* input = nullptr;
-  std::unique_ptr<Engine> engine;
   std::unique_ptr<Game> game;
 };
 
