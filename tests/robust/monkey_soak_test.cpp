@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 using testing::ReadText;
 using testing::RunReplayTool;
 using testing::ScratchFolder;
-using testing::ToolLimits;
 using testing::ToolOutcome;
 
 long long Member(const std::string& state, const std::string& name) {
@@ -31,9 +30,7 @@ ToolOutcome Monkey(const fs::path& work, const std::string& seed, long passes,
   std::vector<std::string> arguments{"--renderer", "record",   "--monkey",
                                      seed,         "--passes", std::to_string(passes)};
   arguments.insert(arguments.end(), more.begin(), more.end());
-  ToolLimits limits;
-  limits.timeoutSeconds = 110;  // inside the two minutes CTest gives a test
-  return RunReplayTool(arguments, work, limits);
+  return RunReplayTool(arguments, work, {110, 2048});  // inside the two minutes CTest gives a test
 }
 
 TEST(MonkeyOption, IsRefusedBesideAScriptOrWithoutASeed) {
