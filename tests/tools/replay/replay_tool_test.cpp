@@ -2,15 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "e2e/replay_runner.h"
-#include "engine/platform/testing/ogg_test_encoder.h"
 #include "support/test_game.h"
 
 namespace vorantis {
@@ -130,20 +126,6 @@ TEST_F(ReplayTool, TitleWaitUsesUpPassesAndTheRunStopsAfterTheRequestedOnes) {
   ToolRun never = Run(data, "--passes 6");
   EXPECT_NE(never.state.find(R"({"end":{"kind":"running"},"passes":6,"frames":0,)"), std::string::npos)
       << never.state;
-}
-
-TEST_F(ReplayTool, TraceNamesTheSoundsOfEachFrame) {
-  const fs::path data = scratch_.path() / "with_sound";
-  fs::copy(kFixtures + "tiny_generated", data, fs::copy_options::recursive);
-  const auto ogg = EncodeOggForTests(std::vector<std::int16_t>(800, 0), 1, 8000);
-  fs::create_directories(data / "SFX");
-  std::ofstream(data / "SFX" / "step.ogg", std::ios::binary)
-      .write(reinterpret_cast<const char*>(ogg.data()), static_cast<std::streamsize>(ogg.size()));
-  std::ofstream(data / "DATA" / "ini.txt", std::ios::binary | std::ios::app)
-      << "SOUNDFXPATH\r\nSFX\\\r\nDEFTILESOUND\r\nstep.ogg\r\n";
-  ToolRun run = Run(data.string(), "--passes 30", "0 +SPACE\n1 -SPACE\n3 +RIGHT\n");
-  ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_NE(run.trace.find(R"("sounds":["step.ogg"])"), std::string::npos) << run.trace;
 }
 
 }  // namespace
