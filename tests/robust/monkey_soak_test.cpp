@@ -2,7 +2,6 @@
 // runs it long enough to find what short scripted games do not.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
@@ -31,23 +30,6 @@ ToolOutcome Monkey(const fs::path& work, const std::string& seed, long passes,
                                      seed,         "--passes", std::to_string(passes)};
   arguments.insert(arguments.end(), more.begin(), more.end());
   return RunReplayTool(arguments, work, {110, 2048});  // inside the two minutes CTest gives a test
-}
-
-TEST(MonkeyOption, IsRefusedBesideAScriptOrWithoutASeed) {
-  ScratchFolder scratch;
-  std::ofstream(scratch.path() / "input.txt") << "0 +SPACE\n";
-  const std::vector<std::vector<std::string>> mistakes = {
-      {"--monkey", "1", "--input", (scratch.path() / "input.txt").string()},
-      {"--monkey", "seven"},
-      {"--monkey", "-1"},
-      {"--monkey"},
-      {"--monkey", "1", "--rss-every", "0"},
-  };
-  for (const auto& arguments : mistakes) {
-    const ToolOutcome outcome = RunReplayTool(arguments, scratch.path() / "run");
-    EXPECT_EQ(outcome.exitCode, 2) << arguments[1];
-    EXPECT_TRUE(outcome.state.empty()) << "nothing runs after a mistake";
-  }
 }
 
 TEST(MonkeyOption, TheSameSeedPlaysTheSameGamesAndAnotherSeedOthers) {

@@ -100,8 +100,10 @@ TEST_F(ReplayTool, BadScriptLinesAndOptionsAreRefused) {
   }
   for (const char* options :
        {"--passes many", "--size 800", "--size 0x600", "--frames 1,x --out o", "--frames 3",
-        "--renderer vulkan", "--frames 1 --out o --renderer record", "--unknown 1"})
+        "--renderer vulkan", "--frames 1 --out o --renderer record", "--unknown 1", "--monkey seven",
+        "--monkey -1", "--monkey", "--monkey 1 --rss-every 0"})
     runs.push_back(Run(data, options));
+  runs.push_back(Run(data, "--monkey 1", "0 +SPACE\n"));  // the monkey plays without a script
   for (const ToolRun& run : runs) {
     EXPECT_EQ(run.exitCode, 2) << run.errors;
     EXPECT_FALSE(run.errors.empty());
