@@ -25,20 +25,13 @@ std::string JsonBaseDirectory(const fs::path& folder) {
   return out + "\\\\";
 }
 
-struct ToolRun {
-  int exitCode = -1;
-  std::string errors;
-  std::string state;
-  std::string trace;
-};
-
-// Runs the tool with the recording renderer unless the arguments choose one.
+// Runs the tool with the recording renderer unless the arguments choose one, and without an
+// input script unless one is given.
 class ReplayTool : public ::testing::Test {
  protected:
-  ToolRun Run(const std::string& data, const std::string& arguments, const std::string& script = "") {
-    const ReplayResult run = testing::RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data,
-                                                  arguments, script, false);
-    return {run.exitCode, run.errors, run.stateText, run.traceText};
+  ReplayResult Run(const std::string& data, const std::string& arguments, const std::string& script = "") {
+    return testing::RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data, arguments, script,
+                                false);
   }
 
   ScratchFolder scratch_;
@@ -56,11 +49,12 @@ TEST_F(ReplayTool, FatalReportsEndTheRunWithTheirExactTextsAndExitCodeZero) {
                  "/DATA/missing.base\"}"},
   };
   for (const auto& [data, report] : cases) {
-    ToolRun run = Run(data, "--passes 5", "0 +SPACE\n");
+    ReplayResult run = Run(data, "--passes 5", "0 +SPACE\n");
     EXPECT_EQ(run.exitCode, 0) << run.errors;
-    EXPECT_NE(run.state.find(R"("end":{"kind":"report","exitCode":0,"code":)" + report), std::string::npos)
-        << run.state;
-    EXPECT_NE(run.state.find(R"("level":[])"), std::string::npos);  // fields not reached keep their start
+    EXPECT_NE(run.stateText.find(R"("end":{"kind":"report","exitCode":0,"code":)" + report),
+              std::string::npos)
+        << run.stateText;
+    EXPECT_NE(run.stateText.find(R"("level":[])"), std::string::npos);  // fields not reached keep their start
   }
 }
 
@@ -83,15 +77,16 @@ TEST_F(ReplayTool, SettingsDumpShowsValuesAsStored) {
        {"\"MAPSIZE\":32,", "\"CURSORSPEED\":0,", "\"cursorDelay\":255}", "\"USESELFCREATEBASE\":2,"}},
   };
   for (const auto& [data, expected] : cases) {
-    ToolRun run = Run(data, "--passes 3", "0 +SPACE\n");
+    ReplayResult run = Run(data, "--passes 3", "0 +SPACE\n");
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    for (const std::string& member : expected) EXPECT_NE(run.state.find(member), std::string::npos) << member;
+    for (const std::string& member : expected)
+      EXPECT_NE(run.stateText.find(member), std::string::npos) << member;
   }
 }
 
 TEST_F(ReplayTool, BadScriptLinesAndOptionsAreRefused) {
   const std::string data = kFixtures + "tiny_generated";
-  std::vector<ToolRun> runs;
+  std::vector<ReplayResult> runs;
   // A bad script line is named by its number: the third, after a comment and a blank line.
   for (const std::string line :
        {"5 SPACE", "x +SPACE", "3 +PAD33", "4 +space", "-1 +UP", "2 +UP extra", "7"}) {
@@ -104,12 +99,13 @@ TEST_F(ReplayTool, BadScriptLinesAndOptionsAreRefused) {
         "--monkey -1", "--monkey", "--monkey 1 --rss-every 0"})
     runs.push_back(Run(data, options));
   runs.push_back(Run(data, "--monkey 1", "0 +SPACE\n"));  // the monkey plays without a script
-  for (const ToolRun& run : runs) {
+  for (const ReplayResult& run : runs) {
     EXPECT_EQ(run.exitCode, 2) << run.errors;
     EXPECT_FALSE(run.errors.empty());
-    EXPECT_TRUE(run.state.empty()) << "nothing runs after a mistake: " << run.errors;
+    EXPECT_TRUE(run.stateText.empty()) << "nothing runs after a mistake: " << run.errors;
   }
-  ToolRun good = Run(data, "--passes 3", "# keys and pad\r\n0 +SPACE\r\n1\t-SPACE\n2 +PAD_LEFT\n2 +PAD32\n");
+  ReplayResult good =
+      Run(data, "--passes 3", "# keys and pad\r\n0 +SPACE\r\n1\t-SPACE\n2 +PAD_LEFT\n2 +PAD32\n");
   EXPECT_EQ(good.exitCode, 0) << good.errors;
 }
 
@@ -117,17 +113,18 @@ TEST_F(ReplayTool, BadScriptLinesAndOptionsAreRefused) {
 // one pass, so a key pressed at pass 3 lets the game start on pass 3.
 TEST_F(ReplayTool, TitleWaitUsesUpPassesAndTheRunStopsAfterTheRequestedOnes) {
   const std::string data = kFixtures + "tiny_generated";
-  ToolRun run = Run(data, "--passes 12 --size 320x240", "3 +SPACE\n4 -SPACE\n");
+  ReplayResult run = Run(data, "--passes 12 --size 320x240", "3 +SPACE\n4 -SPACE\n");
   ASSERT_EQ(run.exitCode, 0) << run.errors;
-  EXPECT_NE(run.state.find(R"({"end":{"kind":"running"},"passes":12,)"), std::string::npos) << run.state;
-  EXPECT_NE(run.state.find(R"("screen":{"width":320,"height":240})"), std::string::npos);
-  const std::string frames = std::to_string(std::count(run.trace.begin(), run.trace.end(), '\n'));
-  EXPECT_NE(run.state.find("\"frames\":" + frames + ","), std::string::npos);  // one trace line each
-  EXPECT_EQ(run.trace.rfind(R"({"frame":1,"pass":3,)", 0), 0u) << run.trace;
-  EXPECT_NE(run.trace.find("{\"frame\":" + frames + ",\"pass\":11,"), std::string::npos) << run.trace;
-  ToolRun never = Run(data, "--passes 6");
-  EXPECT_NE(never.state.find(R"({"end":{"kind":"running"},"passes":6,"frames":0,)"), std::string::npos)
-      << never.state;
+  EXPECT_NE(run.stateText.find(R"({"end":{"kind":"running"},"passes":12,)"), std::string::npos)
+      << run.stateText;
+  EXPECT_NE(run.stateText.find(R"("screen":{"width":320,"height":240})"), std::string::npos);
+  const std::string frames = std::to_string(std::count(run.traceText.begin(), run.traceText.end(), '\n'));
+  EXPECT_NE(run.stateText.find("\"frames\":" + frames + ","), std::string::npos);  // one trace line each
+  EXPECT_EQ(run.traceText.rfind(R"({"frame":1,"pass":3,)", 0), 0u) << run.traceText;
+  EXPECT_NE(run.traceText.find("{\"frame\":" + frames + ",\"pass\":11,"), std::string::npos) << run.traceText;
+  ReplayResult never = Run(data, "--passes 6");
+  EXPECT_NE(never.stateText.find(R"({"end":{"kind":"running"},"passes":6,"frames":0,)"), std::string::npos)
+      << never.stateText;
 }
 
 }  // namespace
