@@ -31,8 +31,6 @@ TEST(DefaultData, BothDataSetsStartPlayAndPageUpBuildsLevelTwoWithItsIntro) {
   ExpectPlayableLevel(start);
   EXPECT_EQ(start.Count("builtLevelNumber"), 1);
   EXPECT_FALSE(start.state["enemies"].items.empty());
-  EXPECT_EQ(start.FramesShowing(" MAP 1|").size(), 4u) << "the HUD is drawn on every pass";
-  EXPECT_TRUE(start.Showed(" SCORE 0|"));
 
   ReplayResult next =
       runner.Run(ReplayRunner::DefaultData(), kScreen + " --passes 6", kStart + Tap(2, "PGUP"));
@@ -40,7 +38,6 @@ TEST(DefaultData, BothDataSetsStartPlayAndPageUpBuildsLevelTwoWithItsIntro) {
   EXPECT_EQ(next.Count("builtLevelNumber"), 2);
   EXPECT_NE(next.stateText.substr(next.stateText.find("\"level\":")),
             start.stateText.substr(start.stateText.find("\"level\":")));
-  EXPECT_EQ(next.FramesShowing("  MAP 2| ").size(), 54u);  // ceil((320 - 1) / 6)
 
   ReplayResult levelFile = runner.Run(ReplayRunner::LevelFileData(), kScreen + " --passes 4", kStart);
   ExpectPlayableLevel(levelFile);
@@ -64,9 +61,6 @@ TEST(DefaultData, SameScriptGivesTheSameStateTraceAndFrames) {
   ASSERT_GT(first.frames.size(), 150u);
   EXPECT_EQ(first.stateText, second.stateText);
   EXPECT_EQ(first.traceText, second.traceText);
-  EXPECT_TRUE(first.Showed("  MAP 2| "));
-  EXPECT_TRUE(first.Showed("  GAME PAUSED |"));
-  EXPECT_NE(first.traceText.find("\"sounds\":[\""), std::string::npos);
   for (const char* name : {"frame-000001.png", "frame-000040.png", "frame-000150.png"}) {
     const std::string png = ReplayRunner::ReadFile(frames / "a" / name);
     ASSERT_EQ(png.rfind("\x89PNG\r\n\x1a\n", 0), 0u) << name;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <string_view>
 
 #include "core/game.h"
+#include "core/program_end.h"
 #include "engine/engine.h"
 #include "engine/headless.h"
 #include "engine/null_renderer.h"
@@ -218,6 +220,30 @@ inline const Scratch& DataScratch() {
 inline World& DataWorld() {
   static World world(DataScratch());
   return world;
+}
+
+// A promise the harness checks: when it fails libFuzzer keeps the input as a crash.
+inline void Require(bool holds) {
+  if (!holds) std::abort();
+}
+
+inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
+  return {reinterpret_cast<const char*>(data), size};
+}
+
+// The harnesses over the data set: the input written to `file` in it, then `read` given a
+// fresh Game and the file's path as the game writes it. The file is there, so no report
+// may end the program.
+template <typename Read>
+int ReadDataFile(const std::string& file, std::string_view input, Read read, bool withDefinitions = true) {
+  DataScratch().Write(file, input);
+  Round round(DataWorld(), withDefinitions);
+  try {
+    read(round.game(), DataScratch().GamePath(file));
+  } catch (const ProgramEnded&) {
+    std::abort();
+  }
+  return 0;
 }
 
 }  // namespace vorantis::fuzz

@@ -1,12 +1,6 @@
 // An object definition file beside its graphic, loaded with the world folder, then
 // spawned as a field object and as an enemy, and played for a few frames with the
 // cursor on its field.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
-
-#include "core/program_end.h"
 #include "fuzz_world.h"
 #include "level/level_setup.h"
 #include "level/tiles.h"
@@ -16,25 +10,13 @@ using namespace vorantis;
 
 namespace {
 
-const fuzz::Scratch& DataSet() {
-  const fuzz::Scratch& scratch = fuzz::DataScratch();
-  static const bool written = (scratch.Write("WORLD/zz.tga", fuzz::TgaPicture(7, 3)), true);
-  (void)written;
-  return scratch;
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  DataSet().Write("WORLD/zz.dll", std::string_view(reinterpret_cast<const char*>(data), size));
-  fuzz::Round round(fuzz::DataWorld(), false);
-  Game& game = round.game();
+void LoadSpawnAndPlay(Game& game) {
   LoadObjectDefinitions(game);
   const ObjectDefinition* fuzzed = nullptr;
   for (const ObjectDefinition& definition : game.level.objectDefinitions) {
     if (definition.fileName == "zz.tga") fuzzed = &definition;
   }
-  if (fuzzed == nullptr) std::abort();
+  fuzz::Require(fuzzed != nullptr);
 
   game.level.matrix.Create(8, 8);
   game.level.levelWidth = 8;
@@ -60,7 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   game.settings.USESPRITE3D = 1;
   try {
     for (int frame = 0; frame < 6; ++frame) RunGameFrame(game);
-  } catch (const ProgramEnded&) {
+  } catch (const ProgramEnded&) {  // play may end the game
   }
-  return 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const bool graphic = (fuzz::DataScratch().Write("WORLD/zz.tga", fuzz::TgaPicture(7, 3)), true);
+  (void)graphic;
+  return fuzz::ReadDataFile(
+      "WORLD/zz.dll", fuzz::Text(data, size), [](Game& game, const std::string&) { LoadSpawnAndPlay(game); },
+      false);
 }

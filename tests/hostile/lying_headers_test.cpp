@@ -123,24 +123,6 @@ TEST(LyingPictureHeaders, AreRefusedBeforeAnyPictureSizedRequest) {
   }
 }
 
-TEST(LyingPictureHeaders, ARefusedPictureLeavesTheOldOneUnderItsHandle) {
-  testing::TestGame test;
-  testing::ScratchFolder folder;
-  Screen& screen = test.engine->screen();
-  ASSERT_EQ(screen.CreateGameWindow(1, 0, 0, 800, 600, 0, "t"), 1);
-  ASSERT_EQ(screen.OpenScreenInWindow(1, 0, 0, 800, 600, 0, 0, 0), 1);
-  RegisterImageDecoders(screen);
-  folder.Write("good.png", Fixture("rgb.png"));
-  folder.Write("huge.png", testing::LyingPng(32767, 32767));
-  folder.Write("tga.png", testing::TgaHeader(65535, 65535, 2, 32));
-  ASSERT_EQ(screen.LoadImageSprite(7, folder.GamePath() + "good.png", kModeTexture), 7);
-  for (const char* name : {"huge.png", "tga.png"}) {
-    EXPECT_EQ(screen.LoadImageSprite(7, folder.GamePath() + name, kModeTexture), 0) << name;
-    EXPECT_EQ(screen.LoadImageSprite(-1, folder.GamePath() + name, kModeTexture), 0) << name;
-    EXPECT_EQ(screen.SpritePixelWidth(7), 4) << name;
-  }
-}
-
 std::size_t OggPageLength(const std::vector<std::uint8_t>& ogg, std::size_t at) {
   std::size_t length = 27 + ogg[at + 26];
   for (int segment = 0; segment < ogg[at + 26]; ++segment) length += ogg[at + 27 + segment];

@@ -154,15 +154,5 @@ TEST(DamagedDataFileList, HoldsEveryKindOfDataFile) {
   }
 }
 
-TEST(DamagedDataFileList, DamageIsSeededByTheFileName) {
-  const std::string bytes(1000, '\0');
-  const std::string once = Damaged(bytes, Damage::kFlipped, NameSeed("SFX/step.ogg"));
-  EXPECT_EQ(once, Damaged(bytes, Damage::kFlipped, NameSeed("SFX/step.ogg")));
-  EXPECT_NE(once, Damaged(bytes, Damage::kFlipped, NameSeed("SFX/fixed.ogg")));
-  EXPECT_NE(once.substr(0, 64), bytes.substr(0, 64)) << "one flip lands in the header";
-  EXPECT_EQ(Damaged(bytes, Damage::kHalf, 0).size(), 500u);
-  EXPECT_EQ(Damaged("", Damage::kFlipped, 1), "");
-}
-
 }  // namespace
 }  // namespace vorantis

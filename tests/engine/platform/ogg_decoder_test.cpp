@@ -4,9 +4,6 @@
 
 #include "engine/platform/ogg_decoder.h"
 #include "engine/platform/testing/ogg_test_encoder.h"
-#include "engine/silent_sound_device.h"
-#include "engine/sounds.h"
-#include "support/test_game.h"
 
 namespace vorantis {
 namespace {
@@ -53,19 +50,6 @@ TEST(OggDecoder, DamagedHeadersGiveNoSoundButACutInTheAudioKeepsWhatDecodes) {
   ASSERT_TRUE(DecodeOgg({ogg.begin(), ogg.begin() + static_cast<long>(ogg.size() * 3 / 4)}, pcm));
   EXPECT_GT(pcm.bytes.size(), 100000u);
   EXPECT_LT(pcm.bytes.size(), 882000u);
-}
-
-TEST(OggDecoder, LoadsThroughTheSoundServicesOnceRegistered) {
-  testing::ScratchFolder folder;
-  const auto ogg = ToneOgg(5000, 2, 22050);
-  folder.Write("fx.ogg", std::string(ogg.begin(), ogg.end()));
-  auto device = std::make_unique<SilentSoundDevice>();
-  SilentSoundDevice* silent = device.get();
-  Sounds sounds([&device] { return std::move(device); });
-  ASSERT_EQ(sounds.StartSoundSystem(), 1);
-  RegisterOggDecoder(sounds);
-  EXPECT_NE(sounds.LoadSoundFile(-1, folder.GamePath() + "fx.ogg"), 0);
-  EXPECT_EQ(silent->TotalBufferBytes(), 5000u * 2 * 2);
 }
 
 }  // namespace
