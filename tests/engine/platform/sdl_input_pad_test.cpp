@@ -80,5 +80,23 @@ TEST(SdlPad, ButtonsAreNumberedAsDirectInputPadsAndStickAndDpadSteer) {
   EXPECT_EQ(directions(), std::tuple(-1, 1));
 }
 
+TEST(SdlPad, AButtonTappedBetweenTwoReadsReadsHeldOnce) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  VirtualPad pad;
+  if (!pad.attached()) GTEST_SKIP() << "SDL refused a virtual joystick";
+  auto source = MakeSdlInput();
+  InputDevices input(source.get(), nullptr);
+  ASSERT_EQ(input.StartGamepad(), 1);
+  input.PollGamepad();
+  pad.SetButton(PadButton::kB, true);
+  pad.Update();
+  pad.SetButton(PadButton::kB, false);
+  pad.Update();
+  input.PollGamepad();
+  EXPECT_EQ(input.GamepadButton(3), 0x80) << "the tap is seen";
+  input.PollGamepad();
+  EXPECT_EQ(input.GamepadButton(3), 0) << "and only once";
+}
+
 }  // namespace
 }  // namespace vorantis

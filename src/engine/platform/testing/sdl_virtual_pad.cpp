@@ -104,4 +104,8 @@ void VirtualPad::SetAxis(PadAxis axis, int value) {
   SDL_JoystickSetVirtualAxis(state_->joystick, ToSdl(axis), static_cast<Sint16>(raw));
 }
 
+void VirtualPad::Update() {
+  if (state_->joystick) SDL_GameControllerUpdate();
+}
+
 }  // namespace vorantis

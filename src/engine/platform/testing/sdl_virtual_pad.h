@@ -36,6 +36,9 @@ class VirtualPad {
   bool attached() const;
   void SetButton(PadButton button, bool held);
   void SetAxis(PadAxis axis, int value);  // sticks -32768 .. 32767, triggers 0 .. 32767
+  // Hands what was set to SDL as the game's event pump does between two reads, so a press and
+  // release both inside one gap can be made.
+  void Update();
 
  private:
   struct State;
