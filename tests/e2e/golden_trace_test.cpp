@@ -5,12 +5,11 @@
 //   VORANTIS_UPDATE_GOLDEN=1 build/tests/vorantis_e2e_tests --gtest_filter='GoldenTrace*'
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 
 #include "e2e/replay_runner.h"
+#include "support/stored_output.h"
 
 namespace vorantis::testing {
 namespace {
@@ -47,14 +46,7 @@ TEST(GoldenTrace, TitlePlayDialogsIntroAndGameOverDrawAsStored) {
   ASSERT_EQ(run.exitCode, 0) << run.errors;
   const std::string actual = CountedFrames(run.traceText);
 
-  const std::string path = std::string(VORANTIS_SOURCE_DIR) + "/tests/fixtures/e2e/golden_trace.txt";
-  const char* update = std::getenv("VORANTIS_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") std::ofstream(path, std::ios::binary) << actual;
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << "missing fixture " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(actual, expected.str());
+  ExpectStoredOutput("e2e/golden_trace.txt", actual);
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 //   VORANTIS_UPDATE_GOLDEN=1 build/tests/vorantis_level_tests --gtest_filter='GoldenLevel*'
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "level/level_setup.h"
 #include "level_world.h"
+#include "support/stored_output.h"
 
 namespace vorantis::testing {
 namespace {
@@ -62,14 +61,7 @@ TEST_P(GoldenLevel, GeneratedTileMapMatchesTheFixture) {
   NewLevel(game);
   const std::string actual = TileMap(game);
 
-  const std::string path = std::string(VORANTIS_SOURCE_DIR) + "/tests/fixtures/level/" + c.name + ".txt";
-  const char* update = std::getenv("VORANTIS_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") std::ofstream(path, std::ios::binary) << actual;
-  std::ifstream in(path, std::ios::binary);
-  ASSERT_TRUE(in) << "missing fixture " << path;
-  std::stringstream expected;
-  expected << in.rdbuf();
-  EXPECT_EQ(actual, expected.str());
+  ExpectStoredOutput(std::string("level/") + c.name + ".txt", actual);
   EXPECT_EQ(actual.find('?'), std::string::npos);
 }
 
