@@ -135,24 +135,18 @@ int main(int argc, char** argv) {
   SDL_GL_MakeCurrent(window, context);
   SDL_GL_SetSwapInterval(0);
 
-  GLuint program = glCreateProgram();
-  glAttachShader(program, Compile(GL_VERTEX_SHADER, kVertex));
-  glAttachShader(program, Compile(GL_FRAGMENT_SHADER, kFragment));
-  glLinkProgram(program);
-  glUseProgram(program);
-  glUniform1i(glGetUniformLocation(program, "picture"), 0);
-  glUniform2f(glGetUniformLocation(program, "pixelToClip"), 2.0f / width, 2.0f / height);
-  GLuint zoomProgram = program;
-  if (keyedZoom) {
-    zoomProgram = glCreateProgram();
-    glAttachShader(zoomProgram, Compile(GL_VERTEX_SHADER, kVertex));
-    glAttachShader(zoomProgram, Compile(GL_FRAGMENT_SHADER, kKeyedZoom));
-    glLinkProgram(zoomProgram);
-    glUseProgram(zoomProgram);
-    glUniform1i(glGetUniformLocation(zoomProgram, "picture"), 0);
-    glUniform2f(glGetUniformLocation(zoomProgram, "pixelToClip"), 2.0f / width, 2.0f / height);
-    glUseProgram(program);
-  }
+  auto link = [&](const char* fragment) {
+    GLuint linked = glCreateProgram();
+    glAttachShader(linked, Compile(GL_VERTEX_SHADER, kVertex));
+    glAttachShader(linked, Compile(GL_FRAGMENT_SHADER, fragment));
+    glLinkProgram(linked);
+    glUseProgram(linked);
+    glUniform1i(glGetUniformLocation(linked, "picture"), 0);
+    glUniform2f(glGetUniformLocation(linked, "pixelToClip"), 2.0f / width, 2.0f / height);
+    return linked;
+  };
+  const GLuint zoomProgram = keyedZoom ? link(kKeyedZoom) : 0;
+  const GLuint program = link(kFragment);
 
   GLuint backBuffer = MakeTexture(GL_NEAREST);
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
