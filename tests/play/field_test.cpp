@@ -211,13 +211,13 @@ TEST_F(FieldTest, PickupsSaturateScoreCountTargetAndTime) {
   EXPECT_EQ(game.play.gameState, kGameOver);
 }
 
-// The replay tool's run pins the score a fixed floor of 2147483647 saturates; tiles left
-// stop at the bottom.
-TEST_F(FieldTest, TilesLeftStopAtTheBottom) {
+TEST_F(FieldTest, FixedFloorScoreStopsAtTheTopAndTilesLeftAtTheBottom) {
   SetSquare(4, 4, "LAB_BLUE_FLOOR");
   game.play.tilesLeft = std::numeric_limits<std::int32_t>::min() + 1;
+  game.play.totalScore = std::numeric_limits<std::int32_t>::max() - 1;
   DrawFields(game);
-  EXPECT_EQ(game.play.tilesLeft, std::numeric_limits<std::int32_t>::min());
+  EXPECT_EQ(std::pair(game.play.tilesLeft, game.play.totalScore),
+            std::pair(std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
