@@ -12,20 +12,18 @@
 #include <vector>
 
 #include "core/datafile.h"
-#include "core/settings.h"
-#include "engine/files.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/platform/ogg_decoder.h"
+#include "level/default_data_game.h"
 #include "level/level_file.h"
 #include "level/level_setup.h"
-#include "level/object_definitions.h"
-#include "present/catalogues.h"
 #include "present/credits.h"
 #include "present/font.h"
-#include "support/test_game.h"
 
 namespace vorantis {
 namespace {
+
+using testing::DataGame;
 
 namespace fs = std::filesystem;
 
@@ -42,34 +40,6 @@ bool HasFile(const std::string& gameFolder, const std::string& name) {
   auto listed = ListFolder(gameFolder, "*");
   return std::find(listed.begin(), listed.end(), name) != listed.end();
 }
-
-// A game on a 1920 x 1080 headless screen, run inside a data folder as start-up runs it
-// (the text keys, such as the tile definition folder, are relative to it).
-class DataGame {
- public:
-  explicit DataGame(const fs::path& folder = kGame) {
-    fs::current_path(folder);
-    t.OpenScreen();
-    RegisterImageDecoders(t.engine->screen());
-    game.baseDirectory = CurrentDirectoryWithBackslash();
-    read = ReadSettingsFile(s, game.random, game.baseDirectory, game.baseDirectory + "DATA\\ini.txt");
-    game.objectScale = game.screenWidth / static_cast<float>(s.RESBASEW);
-    game.level.matrix.Create(512, 512);
-    // Start-up's loaders in its order: the music pick draws from the generator
-    // between the seeding and the build, so the tracks must be listed.
-    LoadTileGraphics(game);
-    LoadObjectDefinitions(game);
-    LoadSoundEffects(game);
-    LoadMusicTracks(game);
-  }
-  ~DataGame() { fs::current_path(previous); }
-
-  fs::path previous = fs::current_path();
-  testing::TestGame t{1920, 1080};
-  Game& game = *t.game;
-  Settings& s = game.settings;
-  bool read = false;
-};
 
 class DefaultData : public ::testing::Test {
  protected:
@@ -88,7 +58,7 @@ TEST_F(DefaultData, ConfigurationNamesEveryKeyOnceInTableOrderAndEveryFileItName
   EXPECT_EQ(keys, table);
   EXPECT_EQ(keys.size(), 55u);
   EXPECT_EQ(std::tuple(s.USESELFCREATEBASE, s.USESPRITE3D, s.USEEXTENDEDTOPO), std::tuple(1, 1, 1));
-  EXPECT_EQ(DataGame(fs::path(VORANTIS_BINARY_DIR) / "game-levelfile").s.USESELFCREATEBASE, 0);
+  EXPECT_EQ(DataGame("game-levelfile").s.USESELFCREATEBASE, 0);
 
   for (const std::string& sound : {s.TIMERSOUND, s.DEFTILESOUND, s.FIXEDTILESOUND, s.PINKTILEFIXEDSOUND})
     EXPECT_TRUE(HasFile(s.SOUNDFXPATH, sound)) << sound;
@@ -206,7 +176,7 @@ TEST_F(DefaultData, FirstLevelsLeaveEnoughFloorAndTimeToWin) {
 }
 
 TEST(DefaultDataLevelFile, EveryFieldHasItsColoursGraphicAndThereIsFloorToColour) {
-  DataGame data(fs::path(VORANTIS_BINARY_DIR) / "game-levelfile");
+  DataGame data("game-levelfile");
   Game& game = data.game;
   const std::string level = data.s.APPENTRY + data.s.APPSTART;
   LoadLevelFile(game, level + ".ai42");
