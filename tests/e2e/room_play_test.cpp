@@ -83,20 +83,6 @@ TEST_F(RoomPlay, CountdownAndQuitDialogEndThroughGameOverWithExitCodeZero) {
   EXPECT_EQ(quit.Count("timeLeft"), 3) << "ended by the answer, not the clock";
 }
 
-TEST_F(RoomPlay, HardcorePlayerWalledInEndsAtOnceWithoutGameOver) {
-  // (1, 2) has wall left and below, blue above and right.
-  ReplayResult trapped = Play(kBlockWalk, 100, "", runner_.Variant("room", {{"GAMEMODE", "HARDCORE"}}));
-  EXPECT_EQ(trapped.EndKind(), "ended");
-  EXPECT_EQ(trapped.state["end"]["exitCode"].Int(), 0);
-  EXPECT_EQ(trapped.Count("passes"), 6);
-  EXPECT_EQ(trapped.CursorField(), std::make_pair(1, 2));
-  EXPECT_FALSE(trapped.Showed("  GAME OVER |"));
-  // The mode word is compared exactly: in lower case the same walk simply scores.
-  ReplayResult lower = Play(kBlockWalk, 12, "", runner_.Variant("room", {{"GAMEMODE", "hardcore"}}));
-  EXPECT_EQ(lower.EndKind(), "running");
-  EXPECT_EQ(lower.Tile(1, 1), "LAB_FIXED_FLOOR");
-}
-
 TEST_F(RoomPlay, GamepadWalksFixesBombsPausesAndQuits) {
   // START leaves the title once let go; START in play opens the pause dialog, X (1) closes it.
   std::string script = Tap(0, "PAD10") + Tap(2, "PAD10") + Tap(4, "PAD1") + Tap(6, "PAD_RIGHT");

@@ -178,6 +178,10 @@ TEST_F(FieldTest, HardcoreTrapsBetweenBlueAndWallButNotAnEdgeWallOrTheVoid) {
   EXPECT_EQ(game.level.matrix.At(6, 6).useCollision, 0);
   SetField(4, 5, "LAB_WALL", 1);
   SetField(4, 4, "LAB_FLOOR");
+  game.settings.GAMEMODE = "hardcore";  // the word is compared exactly
+  EXPECT_NO_THROW(PaintPlayerField(game, 4, 4));
+  SetField(4, 4, "LAB_FLOOR");
+  game.settings.GAMEMODE = "HARDCORE";
   EXPECT_THROW(PaintPlayerField(game, 4, 4), ProgramEnded);
 }
 
