@@ -72,27 +72,16 @@ TEST(ReadPairs, ABlankLineShiftsThePairingAndTheFinalKeyGetsAnEmptyValue) {
   EXPECT_TRUE(AllPairs(FromText("")).empty());
 }
 
-TEST(ParseNumbers, LenientIntegersAndFlagsOfTheLowEightBitsSigned) {
-  EXPECT_EQ(ParseInt("12abc"), 12);
-  EXPECT_EQ(ParseInt("abc"), 0);
-  EXPECT_EQ(ParseInt(" \t-42"), -42);
-  EXPECT_EQ(ParseInt("+7"), 7);
-  EXPECT_EQ(ParseInt("- 7"), 0);
-  EXPECT_EQ(ParseInt(""), 0);
-  EXPECT_EQ(ParseInt("32x32"), 32);
-  EXPECT_EQ(ParseInt("4294967297"), 1);  // wraps as 32-bit arithmetic does
+TEST(ParseNumbers, LenientIntegersFlagsOfTheLowEightBitsSignedAndFloatsReadTheLeadingNumber) {
+  // 4294967297 wraps as 32-bit arithmetic does.
+  const std::pair<const char*, int> ints[] = {{"12abc", 12}, {"abc", 0}, {" \t-42", -42}, {"+7", 7},
+                                              {"- 7", 0},    {"", 0},    {"32x32", 32},   {"4294967297", 1}};
+  for (auto [text, value] : ints) EXPECT_EQ(ParseInt(text), value) << text;
   EXPECT_EQ(ParseFlag("300"), 44);
   EXPECT_EQ(ParseFlag("255"), -1);
-}
-
-TEST(ParseNumbers, FloatsReadTheLeadingNumber) {
-  EXPECT_FLOAT_EQ(ParseFloat("32"), 32.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("32x32"), 32.0f);
-  EXPECT_FLOAT_EQ(ParseFloat(" 0.75"), 0.75f);
-  EXPECT_FLOAT_EQ(ParseFloat("-1.5e1"), -15.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("abc"), 0.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("inf"), 0.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("0x10"), 0.0f);
+  const std::pair<const char*, float> floats[] = {
+      {"32", 32}, {"32x32", 32}, {" 0.75", 0.75f}, {"-1.5e1", -15}, {"abc", 0}, {"inf", 0}, {"0x10", 0}};
+  for (auto [text, value] : floats) EXPECT_FLOAT_EQ(ParseFloat(text), value) << text;
 }
 
 }  // namespace
