@@ -26,7 +26,7 @@ TEST(DataLimits, ZoomsFarAboveOneStayWithinTheBackBuffersCostAndShowBlackBeyondI
     EXPECT_EQ(run.Count("passes"), 20) << zoom;
     // The game's own runs stay near 200 MB; the fault grew by hundreds of megabytes a frame.
     EXPECT_LT(run.peakKilobytes, 1024 * 1024) << zoom;
-    const std::string png = ReplayRunner::ReadFile(frames + "/frame-000015.png");
+    const std::string png = ReadFile(frames + "/frame-000015.png");
     Image image;
     ASSERT_TRUE(DecodePng(std::vector<std::uint8_t>(png.begin(), png.end()), image)) << zoom;
     // Screen x 40 and beyond show grab x 400 and beyond: off the 320-pixel buffer. The band

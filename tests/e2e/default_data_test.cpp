@@ -47,12 +47,12 @@ TEST(DefaultData, SameScriptGivesTheSameStateTraceAndFrames) {
   EXPECT_EQ(first.stateText, second.stateText);
   EXPECT_EQ(first.traceText, second.traceText);
   for (const char* name : {"frame-000001.png", "frame-000040.png", "frame-000150.png"}) {
-    const std::string png = ReplayRunner::ReadFile(frames / "a" / name);
+    const std::string png = ReadFile(frames / "a" / name);
     ASSERT_EQ(png.rfind("\x89PNG\r\n\x1a\n", 0), 0u) << name;
-    EXPECT_EQ(png, ReplayRunner::ReadFile(frames / "b" / name)) << name;
+    EXPECT_EQ(png, ReadFile(frames / "b" / name)) << name;
   }
   // A frame of play shows the labyrinth: a picture of the screen's size, far from black.
-  const std::string play = ReplayRunner::ReadFile(frames / "a" / "frame-000040.png");
+  const std::string play = ReadFile(frames / "a" / "frame-000040.png");
   Image image;
   ASSERT_TRUE(DecodePng(std::vector<std::uint8_t>(play.begin(), play.end()), image));
   EXPECT_EQ(image.width, 320);

@@ -106,8 +106,9 @@ TEST_F(GeneratedLevels, PauseRestartRebuildsTheLevelWithTheBankedScore) {
 // field, a quarter of which is 0) completes on every pass while the countdown runs: the game
 // ends after WORLDREFRESH + 1 passes instead of building levels for ever.
 TEST_F(GeneratedLevels, LevelsCompleteAtBuildEndTheGameWhenTheCountdownRunsOut) {
-  const std::string data = runner_.Variant(
-      "generated", {{"MAPSIZE", "3"}, {"WORLDREFRESH", "5"}, {"SELFCREATEBASE", "DATA\\tiny.txt"}});
+  const std::string data =
+      runner_.CopyOf(ReplayRunner::Fixture("generated"),
+                     {{"MAPSIZE", "3"}, {"WORLDREFRESH", "5"}, {"SELFCREATEBASE", "DATA\\tiny.txt"}});
   std::ofstream(std::filesystem::path(data) / "DATA" / "tiny.txt", std::ios::binary)
       << Lines({"B", "1", "1", "-", "-"});
   ReplayResult run = runner_.Run(data, "--size 320x240 --passes 100", kStart);

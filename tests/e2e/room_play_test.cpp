@@ -63,7 +63,8 @@ TEST_F(RoomPlay, StepsColourABlockThatFixesScoresAndIsClearedByABomb) {
 }
 
 TEST_F(RoomPlay, CountdownAndQuitDialogEndThroughGameOverWithExitCodeZero) {
-  ReplayResult timeUp = Play(kStart, 400, "", runner_.Variant("room", {{"WORLDREFRESH", "2"}}));
+  ReplayResult timeUp =
+      Play(kStart, 400, "", runner_.CopyOf(ReplayRunner::Fixture("room"), {{"WORLDREFRESH", "2"}}));
   EXPECT_EQ(timeUp.EndKind(), "ended");
   EXPECT_EQ(timeUp.state["end"]["exitCode"].Int(), 0);
   EXPECT_EQ(timeUp.Count("gameState"), 21);
