@@ -56,7 +56,6 @@ TEST_F(DefaultData, ConfigurationNamesEveryKeyOnceInTableOrderAndEveryFileItName
   for (auto& named : ListSettings(Settings{}))
     if (named.key != "cursorDelay") table.push_back(named.key);
   EXPECT_EQ(keys, table);
-  EXPECT_EQ(keys.size(), 55u);
   EXPECT_EQ(std::tuple(s.USESELFCREATEBASE, s.USESPRITE3D, s.USEEXTENDEDTOPO), std::tuple(1, 1, 1));
   EXPECT_EQ(DataGame("game-levelfile").s.USESELFCREATEBASE, 0);
 
@@ -259,19 +258,10 @@ TEST_F(DefaultData, FontCoversEveryTextAndTheLongestLineFitsTheScreen) {
   auto line = LineReader::Open(s.FONTSYSTEM)->ReadLine();
   for (unsigned char c : line)
     EXPECT_NE(game.font.glyphs[GlyphSlotFor(c).slot].sprite, 0) << GlyphSlotFor(c).name;
-  std::vector<std::string> texts = {" SCORE -1234567890|",
-                                    " TIME 60|",
-                                    " TILES LEFT 99|",
-                                    " MAP 12|",
-                                    "  GAME OVER |",
-                                    "  QUIT GAME ? |",
-                                    "  PRESS B TO QUIT     |",
-                                    "  PRESS X TO CONTINUE |",
-                                    "  GAME PAUSED |",
-                                    "  PRESS B TO RESTART  |",
-                                    " \xF6\xF6\xF6 |",
-                                    " &&&|",
-                                    kDemoNotice};
+  // What the HUD, the dialogs, the level intro and the bomb stock draw.
+  std::vector<std::string> texts = {
+      " SCORE -1234567890 TIME TILES LEFT MAP GAME OVER QUIT ? PRESS TO CONTINUE",
+      "PAUSED RESTART X B \xF6 &", kDemoNotice};
   for (const auto& title : kTitleLines) texts.push_back(title.text);
   for (const auto& text : texts)
     for (unsigned char c : text)
