@@ -89,6 +89,13 @@ struct ReplayResult {
     return state["level"][std::size_t(row)][std::size_t(column)].text;
   }
   int Count(const std::string& member) const { return state[member].Int(); }
+  // The numbers of the members named, separated by spaces as the names are.
+  std::string Counts(const std::string& members) const {
+    std::istringstream names(members);
+    std::string out;
+    for (std::string name; names >> name;) out += (out.empty() ? "" : " ") + std::to_string(Count(name));
+    return out;
+  }
   std::string EndKind() const { return state["end"]["kind"].text; }
   std::pair<int, int> CursorField() const {
     const int tile = Count("tileSize");

@@ -51,8 +51,7 @@ TEST_F(RoomPlay, CountdownAndQuitDialogEndThroughGameOverWithExitCodeZero) {
   ReplayResult quit = Play(kStart + Tap(3, "ESC") + Tap(6, "B"), 100);
   EXPECT_EQ(quit.EndKind(), "ended");
   EXPECT_EQ(quit.state["end"]["exitCode"].Int(), 0);
-  EXPECT_EQ(quit.Count("passes"), 7);
-  EXPECT_EQ(quit.Count("timeLeft"), 3) << "ended by the answer, not the clock";
+  EXPECT_EQ(quit.Counts("passes timeLeft"), "7 3") << "ended by the answer, not the clock";
 }
 
 TEST_F(RoomPlay, GamepadWalksFixesBombsPausesAndQuits) {
@@ -69,8 +68,7 @@ TEST_F(RoomPlay, GamepadWalksFixesBombsPausesAndQuits) {
   EXPECT_EQ(run.Tile(2, 1), "LAB_FLOOR");
   EXPECT_EQ(run.Tile(1, 1), "LAB_BLUE_FLOOR");
   EXPECT_EQ(run.Tile(2, 2), "LAB_BLUE_FLOOR");
-  EXPECT_EQ(run.Count("totalScore"), 50);
-  EXPECT_EQ(run.Count("tilesLeft"), 14);
+  EXPECT_EQ(run.Counts("totalScore tilesLeft"), "50 14");
   EXPECT_EQ(run.state["bombs"].text, "");
 
   // The keyboard is not read while a pad is attached.
