@@ -55,21 +55,17 @@ TEST_F(TilesTest, EffectSpritesShareOneSpritePerFileAndThePassesAreBounded) {
     ASSERT_EQ(game.catalogues.effectSprites.size(), 2u * passes) << egfxMax;
     Random expected;
     expected.SeedRandom(7);
-    for (std::size_t i = 0; i < game.catalogues.effectSprites.size(); ++i) {
-      const EffectSprite& effect = game.catalogues.effectSprites[i];
-      const float y = static_cast<float>(expected.RandomUpTo(15 * 32));
-      const float x = static_cast<float>(expected.RandomUpTo(20 * 32));
-      EXPECT_EQ(std::pair(effect.x, effect.y), std::pair(x, y));
-      const float speedX = static_cast<float>(1 + expected.RandomUpTo(5));
-      const float speedY = static_cast<float>(1 + expected.RandomUpTo(5));
-      EXPECT_EQ(std::pair(effect.speedX, effect.speedY), std::pair(speedX, speedY));
-      EXPECT_NE(effect.sprite3D, 0);
+    const auto& effects = game.catalogues.effectSprites;
+    for (std::size_t i = 0; i < effects.size(); ++i) {
+      const EffectSprite& effect = effects[i];
+      const float y = expected.RandomUpTo(15 * 32), x = expected.RandomUpTo(20 * 32);
+      const float speedX = 1 + expected.RandomUpTo(5), speedY = 1 + expected.RandomUpTo(5);
+      EXPECT_EQ(std::tuple(effect.x, effect.y, effect.speedX, effect.speedY),
+                std::tuple(x, y, speedX, speedY));
       // Every pass repeats the two files' 3D sprites, in listing order.
-      EXPECT_EQ(effect.sprite3D, game.catalogues.effectSprites[i % 2].sprite3D);
+      EXPECT_EQ(effect.sprite3D, effects[i % 2].sprite3D);
     }
-    if (passes > 0) {
-      EXPECT_NE(game.catalogues.effectSprites[0].sprite3D, game.catalogues.effectSprites[1].sprite3D);
-    }
+    EXPECT_TRUE(passes == 0 || effects[0].sprite3D != effects[1].sprite3D);
     EXPECT_EQ(game.random.state(), expected.state());
   }
 }
