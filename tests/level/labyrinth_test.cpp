@@ -78,14 +78,13 @@ TEST_F(LabyrinthTest, LevelFileColoursShareDefinitionsOpacitiesFollowAndTheLevel
   world.folder.Write("maps/lab.red", Lines({"a", "b", "c", "d", "e", "255", "128", "x"}));
   // Column 0: rows 0 and 1, then column 1.
   LoadLevel(1, 1, {"12", "0", "7", "1", "20", "7", "LAB_", "FLO", "OR", "LAB_", "FLO", "OR"});
-  EXPECT_EQ(world.Code(0, 0), "1207");
-  EXPECT_EQ(world.Code(0, 1), "1207");
+  EXPECT_EQ(world.Code(0, 0) + world.Code(0, 1), "12071207");
   EXPECT_NE(world.Field(0, 1).sprite3D, 0);
   EXPECT_EQ(world.Field(1, 1).inLevel, 1);
-  EXPECT_EQ(world.Field(0, 0).opacity, 255);
-  EXPECT_EQ(world.Field(0, 1).opacity, 128);
-  EXPECT_EQ(world.Field(1, 0).opacity, 0);  // not a number
-  EXPECT_EQ(world.Field(1, 1).opacity, 0);  // past the file's end: as the definition left it
+  // (1, 0) is not a number; (1, 1) lies past the file's end, as the definition left it.
+  EXPECT_EQ(std::tuple(world.Field(0, 0).opacity, world.Field(0, 1).opacity, world.Field(1, 0).opacity,
+                       world.Field(1, 1).opacity),
+            std::tuple(255, 128, 0, 0));
   // The cursor starts on the first floor field; the counters as a floor walk sets them.
   EXPECT_EQ(Cursor(), std::pair(32.0f, 0.0f));
   EXPECT_NE(game.play.cursor.sprite3D, 0);
