@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -126,20 +127,9 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 
 // The tool's arguments from options written as for a shell: split at spaces, '...' kept whole.
 inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
   std::vector<std::string> out;
-  bool quoted = false, inWord = false;
-  for (char c : text) {
-    if (c == '\'' || quoted || c != ' ') {
-      if (!inWord) out.emplace_back();
-      inWord = true;
-      if (c == '\'')
-        quoted = !quoted;
-      else
-        out.back() += c;
-    } else {
-      inWord = false;
-    }
-  }
+  for (std::string word; in >> std::quoted(word, '\'');) out.push_back(word);
   return out;
 }
 
@@ -170,13 +160,9 @@ class ReplayRunner {
                    bool alwaysInput = true) {
     const std::filesystem::path dir = scratch_.path() / ("run" + std::to_string(runs_++));
     std::filesystem::create_directories(dir);
-    std::vector<std::string> argv{VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay",
-                                  "--data",
-                                  data,
-                                  "--state",
-                                  (dir / "state.json").string(),
-                                  "--trace",
-                                  (dir / "trace.jsonl").string()};
+    const std::string tool = VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay";
+    std::vector<std::string> argv{tool, "--data", data, "--state", (dir / "state.json").string()};
+    argv.insert(argv.end(), {"--trace", (dir / "trace.jsonl").string()});
     if (alwaysInput || !script.empty()) {
       std::ofstream(dir / "input.txt", std::ios::binary) << script;
       argv.insert(argv.end(), {"--input", (dir / "input.txt").string()});
