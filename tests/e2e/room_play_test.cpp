@@ -46,7 +46,6 @@ TEST_F(RoomPlay, CountdownAndQuitDialogEndThroughGameOverWithExitCodeZero) {
   const auto gameOver = timeUp.FramesShowing("  GAME OVER |");
   ASSERT_EQ(gameOver.size(), 80u);
   EXPECT_EQ(gameOver.front(), static_cast<int>(timeUp.frames.size()) - 79);
-  EXPECT_EQ(gameOver.back(), static_cast<int>(timeUp.frames.size()));
 
   ReplayResult quit = Play(kStart + Tap(3, "ESC") + Tap(6, "B"), 100);
   EXPECT_EQ(quit.EndKind(), "ended");

@@ -182,20 +182,17 @@ TEST(DefaultDataLevelFile, EveryFieldHasItsColoursGraphicAndThereIsFloorToColour
       EXPECT_NE(game.level.matrix.At(c, r).sprite3D, 0) << c << "," << r;
   // The files end after the last field: nothing is cut off, and every opacity is a number.
   const int fields = (game.level.levelWidth + 1) * (game.level.levelHeight + 1);
-  auto count = [](const std::string& path, int& positive) {
+  auto linesAndPositive = [](const std::string& path) {
     auto reader = LineReader::Open(path);
-    int lines = 0;
+    std::pair<int, int> count{0, 0};
     while (reader && !reader->AtEnd()) {
       const bool number = ParseInt(reader->ReadLine()) > 0;
-      positive += ++lines > 5 && number;
+      count.second += ++count.first > 5 && number;
     }
-    return lines;
+    return count;
   };
-  int positive = 0;
-  EXPECT_EQ(count(level + ".ai42", positive), 5 + 3 * fields);
-  positive = 0;
-  EXPECT_EQ(count(level + ".red", positive), 5 + fields);
-  EXPECT_EQ(positive, fields);
+  EXPECT_EQ(linesAndPositive(level + ".ai42").first, 5 + 3 * fields);
+  EXPECT_EQ(linesAndPositive(level + ".red"), std::pair(5 + fields, fields));
 }
 
 std::vector<fs::path> FilesEndingIn(const std::string& suffix) {
