@@ -285,9 +285,7 @@ TEST_F(GameFrameTest, FramesAndTheZoomReuseTheirScreenShot) {
   const int textures = tg.recorder()->liveTextures();
   EXPECT_NE(shot, 0);
   for (int frame = 0; frame < 5; ++frame) RunGameFrame(game);
-  EXPECT_EQ(game.play.screenShot, shot);
-  EXPECT_EQ(tg.recorder()->liveTextures(), textures);
-
+  EXPECT_EQ(std::pair(game.play.screenShot, tg.recorder()->liveTextures()), std::pair(shot, textures));
   ZoomScreen(game, 1);
   EXPECT_EQ(tg.recorder()->liveTextures(), textures);
 }
@@ -334,15 +332,13 @@ TEST_F(HudTest, CountdownStepsEveryRefreshPlusOneFramesAndTicksOnTheLastTenSteps
   game.play.timeLeft = 12;
   for (int frame = 0; frame < 9; ++frame) StepTimer(game, -1);
   StepTimer(game, 0);  // only +1 and -1 count frames
-  EXPECT_EQ(game.play.timeLeft, 9);
-  EXPECT_EQ(game.play.timerFrames, 0);
+  EXPECT_EQ(std::pair(game.play.timeLeft, game.play.timerFrames), std::pair(9, 0));
   EXPECT_EQ(observer.Played("tick.ogg"), 2);  // 10 and 9
   for (int step = 0; step < 9; ++step) ChangeTime(game, -1);
   EXPECT_EQ(game.play.gameState, kGameRunning);  // at 0
   ChangeTime(game, -1);
-  EXPECT_EQ(game.play.timeLeft, -1);
+  EXPECT_EQ(std::pair(game.play.timeLeft, game.play.gameState), std::pair(-1, kGameOver));
   EXPECT_EQ(observer.Played("tick.ogg"), 10);  // 10 to 1, none at 0 or -1
-  EXPECT_EQ(game.play.gameState, kGameOver);
 }
 
 TEST_F(HudTest, NegativeTilesLeftShowAndStayAsZero) {
@@ -370,8 +366,8 @@ TEST_F(HudTest, WithTheRefreshAtTheTopOfItsRangeTheFrameCountStopsAndTheTimeNeve
   game.play.timerFrames = std::numeric_limits<std::int32_t>::max() - 1;
   game.play.timeLeft = 3;
   for (int frame = 0; frame < 5; ++frame) StepTimer(game, -1);
-  EXPECT_EQ(game.play.timerFrames, std::numeric_limits<std::int32_t>::max());
-  EXPECT_EQ(game.play.timeLeft, 3);
+  EXPECT_EQ(std::pair(game.play.timerFrames, game.play.timeLeft),
+            std::pair(std::numeric_limits<std::int32_t>::max(), 3));
 }
 
 }  // namespace
