@@ -90,12 +90,11 @@ TEST_P(FairLevels, EveryDugFieldColoursAndEnoughCanBeFixed) {
   }
   LevelWorld world(true);
   // Walls stop bomb rays, water blocks walking, everything else is walkable.
-  for (const char* code : kLabyrinthCodes) {
-    const std::string collision = code == std::string("LAB_WALL")    ? "2"
-                                  : code == std::string("LAB_WATER") ? "1"
-                                                                     : "0";
-    world.Tile(code, {"GFXNAME", std::string(code) + ".tga", "USECOLLISION", collision});
-  }
+  for (const std::string code : kLabyrinthCodes)
+    world.Tile(code, {"GFXNAME", code + ".tga", "USECOLLISION",
+                      code == "LAB_WALL"    ? "2"
+                      : code == "LAB_WATER" ? "1"
+                                            : "0"});
   Game& game = *world.game;
   game.settings.WORLDRANDOM = c.worldRandom;
   game.settings.MAPSIZE = 1024;

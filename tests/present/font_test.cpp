@@ -19,7 +19,7 @@ class FontTest : public PlayTest {
     game.settings.FONTPATH = scratch.GamePath() + "FONT";
     game.settings.FONTSYSTEM = scratch.GamePath() + "font.txt";
     for (auto [name, width] : {std::pair{"A", 14}, {"E", 10}, {"F", 12}, {"G", 8}, {"I", 4}, {"_u", 6}})
-      WritePicture(std::string("FONT/") + name + ".png", width, name[0] == 'A' ? 20 : 16);
+      scratch.Write(std::string("FONT/") + name + ".png", PlainTga(width, name[0] == 'A' ? 20 : 16));
   }
   void LoadWithLine(const std::string& line) {
     scratch.Write("font.txt", line + "\r\nignored second line\r\n");
@@ -81,8 +81,7 @@ TEST_F(FontTest, EachSlotLoadsOnceHoweverOftenTheLineRepeatsIt) {
 class TitleTest : public PlayTest {
  protected:
   TitleTest() : PlayTest(1920, 1080) {
-    WritePicture("TITLE0.png", 8, 6);
-    WritePicture("TITLE1.png", 8, 6);
+    for (const char* name : {"TITLE0.png", "TITLE1.png"}) scratch.Write(name, PlainTga(8, 6));
     game.settings.LOADSCREEN = scratch.GamePath() + "TITLE#.png";
   }
 };
