@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -79,7 +80,6 @@ struct Json {
 
 struct ReplayResult {
   int exitCode = -1;
-  bool timedOut = false;
   long peakKilobytes = 0;  // the largest resident size of the tool
   std::string errors, stateText, traceText;
   Json state;
@@ -90,6 +90,13 @@ struct ReplayResult {
     return state["level"][std::size_t(row)][std::size_t(column)].text;
   }
   int Count(const std::string& member) const { return state[member].Int(); }
+  // The numbers of the members named, separated by spaces as the names are.
+  std::string Counts(const std::string& members) const {
+    std::istringstream names(members);
+    std::string out;
+    for (std::string name; names >> name;) out += (out.empty() ? "" : " ") + std::to_string(Count(name));
+    return out;
+  }
   std::string EndKind() const { return state["end"]["kind"].text; }
   std::pair<int, int> CursorField() const {
     const int tile = Count("tileSize");
@@ -120,59 +127,10 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 
 // The tool's arguments from options written as for a shell: split at spaces, '...' kept whole.
 inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
   std::vector<std::string> out;
-  bool quoted = false, inWord = false;
-  for (char c : text) {
-    if (c == '\'' || quoted || c != ' ') {
-      if (!inWord) out.emplace_back();
-      inWord = true;
-      if (c == '\'')
-        quoted = !quoted;
-      else
-        out.back() += c;
-    } else {
-      inWord = false;
-    }
-  }
+  for (std::string word; in >> std::quoted(word, '\'');) out.push_back(word);
   return out;
-}
-
-// Runs the tool with its state, trace and standard error kept in `dir`, the recording renderer
-// unless the options choose one, and `script` as its input (when not empty, or `alwaysInput`).
-// A run that would never end is stopped, with its whole process group, after 100 s.
-inline ReplayResult RunReplayIn(const std::filesystem::path& dir, const std::string& data,
-                                const std::string& options, const std::string& script, bool alwaysInput) {
-  std::filesystem::create_directories(dir);
-  std::vector<std::string> argv{VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay",
-                                "--data",
-                                data,
-                                "--state",
-                                (dir / "state.json").string(),
-                                "--trace",
-                                (dir / "trace.jsonl").string()};
-  if (alwaysInput || !script.empty()) {
-    std::ofstream(dir / "input.txt", std::ios::binary) << script;
-    argv.insert(argv.end(), {"--input", (dir / "input.txt").string()});
-  }
-  for (std::string& word : Words(options)) argv.push_back(std::move(word));
-  if (options.find("--renderer") == std::string::npos) argv.insert(argv.end(), {"--renderer", "record"});
-  // The GL driver's own allocations are not ours to account for.
-  std::vector<std::string> environment;
-  if (options.find("--renderer gl") != std::string::npos)
-    environment.push_back("ASAN_OPTIONS=detect_leaks=0");
-  const ChildEnd end = RunChild(argv, dir / "output.txt", dir / "errors.txt", {100, 0}, environment);
-  ReplayResult result;
-  result.exitCode = end.exitCode;
-  result.timedOut = end.timedOut;
-  result.peakKilobytes = end.peakKilobytes;
-  result.errors = ReadFile(dir / "errors.txt");
-  result.stateText = ReadFile(dir / "state.json");
-  result.traceText = ReadFile(dir / "trace.jsonl");
-  if (!result.stateText.empty()) result.state = Json::Parse(result.stateText);
-  std::istringstream lines(result.traceText);
-  for (std::string line; std::getline(lines, line);)
-    if (!line.empty()) result.frames.push_back(Json::Parse(line));
-  return result;
 }
 
 class ReplayRunner {
@@ -184,12 +142,7 @@ class ReplayRunner {
   static std::string LevelFileData() { return VORANTIS_BINARY_DIR "/game-levelfile"; }
   const std::filesystem::path& scratch() const { return scratch_.path(); }
 
-  // A copy of a fixture whose configuration ends with the given pairs (later keys win).
-  std::string Variant(const std::string& fixture,
-                      const std::vector<std::pair<std::string, std::string>>& keys) {
-    return CopyOf(Fixture(fixture), keys);
-  }
-  // The same for any data folder (the generated default data, say).
+  // A copy of a data folder whose configuration ends with the given pairs (later keys win).
   std::string CopyOf(const std::string& folder,
                      const std::vector<std::pair<std::string, std::string>>& keys) {
     const std::filesystem::path copy = scratch_.path() / ("data" + std::to_string(runs_++));
@@ -199,10 +152,40 @@ class ReplayRunner {
     return copy.string();
   }
 
-  ReplayResult Run(const std::string& data, const std::string& options, const std::string& script = "") {
-    return RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data, options, script, true);
+  // Runs the tool with its state, trace and standard error kept in a folder of its own, the
+  // recording renderer unless the options choose one, and `script` as its input (when not empty,
+  // or `alwaysInput`). A run that would never end is stopped, with its whole process group, after
+  // 100 s.
+  ReplayResult Run(const std::string& data, const std::string& options, const std::string& script = "",
+                   bool alwaysInput = true) {
+    const std::filesystem::path dir = scratch_.path() / ("run" + std::to_string(runs_++));
+    std::filesystem::create_directories(dir);
+    const std::string tool = VORANTIS_BINARY_DIR "/tools/replay/vorantis-replay";
+    std::vector<std::string> argv{tool, "--data", data, "--state", (dir / "state.json").string()};
+    argv.insert(argv.end(), {"--trace", (dir / "trace.jsonl").string()});
+    if (alwaysInput || !script.empty()) {
+      std::ofstream(dir / "input.txt", std::ios::binary) << script;
+      argv.insert(argv.end(), {"--input", (dir / "input.txt").string()});
+    }
+    for (std::string& word : Words(options)) argv.push_back(std::move(word));
+    if (options.find("--renderer") == std::string::npos) argv.insert(argv.end(), {"--renderer", "record"});
+    // The GL driver's own allocations are not ours to account for.
+    std::vector<std::string> environment;
+    if (options.find("--renderer gl") != std::string::npos)
+      environment.push_back("ASAN_OPTIONS=detect_leaks=0");
+    const ChildEnd end = RunChild(argv, dir / "output.txt", dir / "errors.txt", {100, 0}, environment);
+    ReplayResult result;
+    result.exitCode = end.exitCode;
+    result.peakKilobytes = end.peakKilobytes;
+    result.errors = ReadFile(dir / "errors.txt");
+    result.stateText = ReadFile(dir / "state.json");
+    result.traceText = ReadFile(dir / "trace.jsonl");
+    if (!result.stateText.empty()) result.state = Json::Parse(result.stateText);
+    std::istringstream lines(result.traceText);
+    for (std::string line; std::getline(lines, line);)
+      if (!line.empty()) result.frames.push_back(Json::Parse(line));
+    return result;
   }
-  static std::string ReadFile(const std::filesystem::path& path) { return testing::ReadFile(path); }
 
  private:
   ScratchFolder scratch_;

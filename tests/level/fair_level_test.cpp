@@ -4,23 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <filesystem>
 #include <vector>
 
-#include "core/settings.h"
-#include "engine/files.h"
-#include "engine/platform/image_decoders.h"
+#include "default_data_game.h"
 #include "level/level_setup.h"
-#include "level/object_definitions.h"
 #include "level_world.h"
 #include "play/floor_colouring.h"
 #include "play/view.h"
-#include "present/catalogues.h"
 
 namespace vorantis::testing {
 namespace {
-
-namespace fs = std::filesystem;
 
 struct FairCase {
   const char* name;
@@ -28,29 +21,6 @@ struct FairCase {
   std::int32_t worldRandom;
   std::int32_t labSwitch;  // -1 keeps the data's own
   std::int8_t edges;
-};
-
-// The default data run inside its folder, loaded as start-up loads it.
-struct DefaultDataGame {
-  DefaultDataGame() {
-    fs::current_path(fs::path(VORANTIS_BINARY_DIR) / "game");
-    t.OpenScreen();
-    RegisterImageDecoders(t.engine->screen());
-    Game& game = *t.game;
-    game.baseDirectory = CurrentDirectoryWithBackslash();
-    read = ReadSettingsFile(game.settings, game.random, game.baseDirectory,
-                            game.baseDirectory + "DATA\\ini.txt");
-    game.objectScale = game.screenWidth / static_cast<float>(game.settings.RESBASEW);
-    game.level.matrix.Create(512, 512);
-    LoadTileGraphics(game);
-    LoadObjectDefinitions(game);
-    LoadSoundEffects(game);
-    LoadMusicTracks(game);
-  }
-  ~DefaultDataGame() { fs::current_path(previous); }
-  fs::path previous = fs::current_path();
-  TestGame t{1920, 1080};
-  bool read = false;
 };
 
 class FairLevels : public ::testing::TestWithParam<FairCase> {
@@ -112,21 +82,19 @@ class FairLevels : public ::testing::TestWithParam<FairCase> {
 TEST_P(FairLevels, EveryDugFieldColoursAndEnoughCanBeFixed) {
   const FairCase& c = GetParam();
   if (c.defaultData) {
-    DefaultDataGame data;
+    DataGame data;
     ASSERT_TRUE(data.read) << "build the game_data target first";
-    Game& game = *data.t.game;
-    if (c.labSwitch >= 0) game.settings.LABSWITCH = c.labSwitch;
-    for (int level = 1; level <= 4; ++level) CheckLevel(game, level);
+    if (c.labSwitch >= 0) data.s.LABSWITCH = c.labSwitch;
+    for (int level = 1; level <= 4; ++level) CheckLevel(data.game, level);
     return;
   }
   LevelWorld world(true);
   // Walls stop bomb rays, water blocks walking, everything else is walkable.
-  for (const char* code : kLabyrinthCodes) {
-    const std::string collision = code == std::string("LAB_WALL")    ? "2"
-                                  : code == std::string("LAB_WATER") ? "1"
-                                                                     : "0";
-    world.Tile(code, {"GFXNAME", std::string(code) + ".tga", "USECOLLISION", collision});
-  }
+  for (const std::string code : kLabyrinthCodes)
+    world.Tile(code, {"GFXNAME", code + ".tga", "USECOLLISION",
+                      code == "LAB_WALL"    ? "2"
+                      : code == "LAB_WATER" ? "1"
+                                            : "0"});
   Game& game = *world.game;
   game.settings.WORLDRANDOM = c.worldRandom;
   game.settings.MAPSIZE = 1024;

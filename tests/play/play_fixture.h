@@ -94,12 +94,9 @@ class PlayTest : public ::testing::Test {
   // A real 3D sprite of a plain picture, so that draws show up in the recording.
   int MakeQuad(int width, int height) {
     const std::string name = "quad" + std::to_string(nextPicture++) + ".tga";
-    WritePicture(name, width, height);
+    scratch.Write(name, PlainTga(width, height));
     Screen& screen = tg.engine->screen();
     return screen.MakeSprite3D(-1, screen.LoadImageSprite(-1, scratch.GamePath() + name, kModeTexture));
-  }
-  void WritePicture(const std::string& relative, int width, int height) {
-    scratch.Write(relative, PlainTga(width, height));
   }
 
   std::vector<RecordingRenderer::Entry> Logged(Kind kind) {

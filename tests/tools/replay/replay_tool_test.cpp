@@ -30,12 +30,9 @@ std::string JsonBaseDirectory(const fs::path& folder) {
 class ReplayTool : public ::testing::Test {
  protected:
   ReplayResult Run(const std::string& data, const std::string& arguments, const std::string& script = "") {
-    return testing::RunReplayIn(scratch_.path() / ("run" + std::to_string(runs_++)), data, arguments, script,
-                                false);
+    return runner_.Run(data, arguments, script, false);
   }
-
-  ScratchFolder scratch_;
-  int runs_ = 0;
+  testing::ReplayRunner runner_;
 };
 
 TEST_F(ReplayTool, FatalReportsEndTheRunWithTheirExactTextsAndExitCodeZero) {

@@ -1,7 +1,12 @@
-#include "core/datafile.h"
-
+// The data-file reader, the configuration file and the random generator.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
+#include "core/datafile.h"
+#include "core/random.h"
+#include "core/settings.h"
 #include "support/test_game.h"
 
 namespace vorantis {
@@ -72,27 +77,70 @@ TEST(ReadPairs, ABlankLineShiftsThePairingAndTheFinalKeyGetsAnEmptyValue) {
   EXPECT_TRUE(AllPairs(FromText("")).empty());
 }
 
-TEST(ParseNumbers, LenientIntegersAndFlagsOfTheLowEightBitsSigned) {
-  EXPECT_EQ(ParseInt("12abc"), 12);
-  EXPECT_EQ(ParseInt("abc"), 0);
-  EXPECT_EQ(ParseInt(" \t-42"), -42);
-  EXPECT_EQ(ParseInt("+7"), 7);
-  EXPECT_EQ(ParseInt("- 7"), 0);
-  EXPECT_EQ(ParseInt(""), 0);
-  EXPECT_EQ(ParseInt("32x32"), 32);
-  EXPECT_EQ(ParseInt("4294967297"), 1);  // wraps as 32-bit arithmetic does
+TEST(ParseNumbers, LenientIntegersFlagsOfTheLowEightBitsSignedAndFloatsReadTheLeadingNumber) {
+  // 4294967297 wraps as 32-bit arithmetic does.
+  const std::pair<const char*, int> ints[] = {{"12abc", 12}, {"abc", 0}, {" \t-42", -42}, {"+7", 7},
+                                              {"- 7", 0},    {"", 0},    {"32x32", 32},   {"4294967297", 1}};
+  for (auto [text, value] : ints) EXPECT_EQ(ParseInt(text), value) << text;
   EXPECT_EQ(ParseFlag("300"), 44);
   EXPECT_EQ(ParseFlag("255"), -1);
+  const std::pair<const char*, float> floats[] = {
+      {"32", 32}, {"32x32", 32}, {" 0.75", 0.75f}, {"-1.5e1", -15}, {"abc", 0}, {"inf", 0}, {"0x10", 0}};
+  for (auto [text, value] : floats) EXPECT_FLOAT_EQ(ParseFloat(text), value) << text;
 }
 
-TEST(ParseNumbers, FloatsReadTheLeadingNumber) {
-  EXPECT_FLOAT_EQ(ParseFloat("32"), 32.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("32x32"), 32.0f);
-  EXPECT_FLOAT_EQ(ParseFloat(" 0.75"), 0.75f);
-  EXPECT_FLOAT_EQ(ParseFloat("-1.5e1"), -15.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("abc"), 0.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("inf"), 0.0f);
-  EXPECT_FLOAT_EQ(ParseFloat("0x10"), 0.0f);
+using testing::Lines;
+using testing::ScratchFolder;
+
+class SettingsFile : public ::testing::Test {
+ protected:
+  Settings Read(const std::string& content) {
+    folder_.Write("DATA/ini.txt", content);
+    Settings settings;
+    EXPECT_TRUE(ReadSettingsFile(settings, random_, "C:\\GAME\\", folder_.GamePath() + "DATA\\ini.txt"));
+    return settings;
+  }
+  ScratchFolder folder_;
+  Random random_;
+};
+
+// The replay tool's settings dump covers the pairing, exact keys, clamps and path keys;
+// these are the rules it does not reach.
+TEST_F(SettingsFile, DefaultsLaterKeysAndSpecialRules) {
+  Settings one = Read(Lines({"MULTITASK", "5"}));
+  EXPECT_EQ(std::tuple(one.MULTITASK, one.EGFXMAX, one.GAMEMODE, one.RESOLUTION, one.MAPSIZE),
+            std::tuple(5, 50, "DEFAULT", -1.0f, 1));
+  EXPECT_EQ(Read(Lines({"LABSWITCH", "3", "LABSWITCH", "9"})).LABSWITCH, 9);
+  EXPECT_EQ(Read(Lines({"MULTITASK ", "6"})).MULTITASK, 0);
+  for (auto [value, mapSize] : {std::pair{"big", 0}, {"0", 0}, {"-1", 32}, {"1024", 1024}, {"1025", 1024}})
+    EXPECT_EQ(Read(Lines({"MAPSIZE", value})).MAPSIZE, mapSize) << value;
+  EXPECT_EQ(Read(Lines({"USESPRITE3D", "1", "WINDOWMODE", "0"})).USESPRITE3D, 0);
+  EXPECT_EQ(Read(Lines({"WINDOWMODE", "0", "USESPRITE3D", "1"})).USESPRITE3D, 1);
+  EXPECT_EQ(Read(Lines({"TOPOGFX", "D:\\GFX\\"})).TOPOGFX, "C:\\GAME\\D:\\GFX\\");
+}
+
+TEST_F(SettingsFile, WorldRandomReseedsAtOnce) {
+  Read(Lines({"WORLDRANDOM", "1"}));
+  Random expected;
+  expected.SeedRandom(1);
+  EXPECT_EQ(random_.RandomUpTo(99), expected.RandomUpTo(99));
+}
+
+// The sequences themselves are pinned by the golden tile maps.
+TEST(Random, EdgeMaximaStillAdvanceTheStateAndTheFirstDrawSeedsFromTheTickCount) {
+  Random a;
+  Random b;
+  a.SeedRandom(7);
+  b.SeedRandom(7);
+  EXPECT_EQ(a.RandomUpTo(0), 0);
+  EXPECT_EQ(a.RandomUpTo(-1), INT32_MIN);
+  b.RandomUpTo(50);
+  b.RandomUpTo(50);
+  EXPECT_EQ(a.state(), b.state());
+
+  Random fromTicks([] { return 1u; });
+  b.SeedRandom(1);
+  EXPECT_EQ(fromTicks.RandomUpTo(99), b.RandomUpTo(99));
 }
 
 }  // namespace
