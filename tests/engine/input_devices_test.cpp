@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -26,97 +29,55 @@ struct InputTest : ::testing::Test {
   InputDevices input{&source, &display};
 };
 
-TEST_F(InputTest, HeldKeysAnswerTheirBitAndAnyKeyScansUpTo254) {
-  source.SetKey(key::kSpace, true);
-  EXPECT_EQ(input.KeyIsDown(key::kSpace), 0) << "no snapshot taken yet";
-  ASSERT_EQ(input.PollKeyboard(), 1);
-  EXPECT_EQ(input.KeyIsDown(key::kSpace), 0x80);
-  EXPECT_EQ(input.KeyIsDown(key::kEscape), 0);
-  EXPECT_EQ(input.KeyIsDown(key::kAny), 1);
-  EXPECT_EQ(input.KeyIsDown(256) + input.KeyIsDown(-2), 0);
-  source.SetKey(key::kSpace, false);
-  source.SetKey(255, true);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(255), 0x80);
-  EXPECT_EQ(input.KeyIsDown(key::kAny), 0);
-}
-
-TEST_F(InputTest, ReleaseLatchesMoveOnlyWhenAsked) {
-  // Held while nobody asked, then let go: never seen held, so no release.
-  source.SetKey(key::kP, true);
-  input.PollKeyboard();
-  source.SetKey(key::kP, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kP), 0);
-  // Seen held through "any key", released: one 1 from "any key", the per-key latch is spent too.
-  source.SetKey(key::kP, true);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kAny), 0);
-  source.SetKey(key::kP, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kAny), 1);
-  EXPECT_EQ(input.KeyWasReleased(key::kP), 0);
-}
-
-// The controls poll twice a pass and read different keys each time: a tap is shown
-// from the poll after it until a query has read it, then dropped at the next poll.
-TEST_F(InputTest, KeyTappedBetweenPollsReadsHeldOnceItsQueryComes) {
-  source.SetKey(key::kEscape, true);
-  source.SetKey(key::kEscape, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kUp), 0);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kEscape), 0x80);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kEscape), 0) << "read once, then gone";
-
-  // Seen by "any key" too, as on the title screen.
-  source.SetKey(key::kB, true);
-  source.SetKey(key::kB, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kAny), 1);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kB), 0);
-
-  // A held key read at a poll and let go before the next is not shown again.
-  source.SetKey(key::kSpace, true);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kSpace), 0x80);
-  source.SetKey(key::kSpace, false);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyIsDown(key::kSpace), 0);
-}
-
-// Held, a key reports its release once; tapped between polls, at the next poll.
-TEST_F(InputTest, ReleaseIsReportedOnceAfterHeldPassesOrATap) {
-  for (int heldPolls : {10, 0}) {
-    source.SetKey(key::kPageUp, true);
-    for (int poll = 0; poll < heldPolls; ++poll) {
-      input.PollKeyboard();
-      EXPECT_EQ(input.KeyWasReleased(key::kPageUp), 0) << "poll " << poll;
+// A keyboard script: "+Key" / "-Key" press or let go, "poll" a poll that works, "lost" one
+// that fails, "Key?n" KeyIsDown and "Key!n" KeyWasReleased answer n.
+void RunKeyboard(const std::string& script) {
+  const std::map<std::string, int> names = {
+      {"Space", key::kSpace}, {"Esc", key::kEscape},  {"Up", key::kUp},     {"B", key::kB},
+      {"P", key::kP},         {"PgUp", key::kPageUp}, {"Left", key::kLeft}, {"Any", key::kAny}};
+  auto code = [&names](const std::string& name) {
+    const auto named = names.find(name);
+    return named != names.end() ? named->second : std::stoi(name);
+  };
+  ScriptedInput source;
+  InputDevices input(&source, nullptr);
+  std::istringstream steps(script);
+  for (std::string step; steps >> step;) {
+    const auto query = step.find_first_of("?!");
+    if (query != std::string::npos) {
+      const int key = code(step.substr(0, query));
+      const int got = step[query] == '?' ? input.KeyIsDown(key) : input.KeyWasReleased(key);
+      EXPECT_EQ(got, std::stoi(step.substr(query + 1))) << step << " in " << script;
+    } else if (step == "poll" || step == "lost") {
+      source.keyboardFails = step == "lost";
+      EXPECT_EQ(input.PollKeyboard(), step == "poll") << script;
+    } else {
+      source.SetKey(code(step.substr(1)), step[0] == '+');
     }
-    source.SetKey(key::kPageUp, false);
-    std::vector<int> released;
-    for (int poll = 0; poll < 3; ++poll) {
-      input.PollKeyboard();
-      released.push_back(input.KeyWasReleased(key::kPageUp));
-    }
-    EXPECT_EQ(released, (heldPolls ? std::vector<int>{1, 0, 0} : std::vector<int>{0, 1, 0})) << heldPolls;
   }
 }
 
-TEST_F(InputTest, FailedKeyboardPollReadsAsNothingHeldUntilAReadSucceeds) {
-  source.SetKey(key::kLeft, true);
-  input.PollKeyboard();
-  EXPECT_EQ(input.KeyWasReleased(key::kLeft), 0);
-  source.keyboardFails = true;
-  EXPECT_EQ(input.PollKeyboard(), 0);
-  EXPECT_EQ(input.KeyIsDown(key::kLeft) + input.KeyIsDown(key::kAny), 0);
-  EXPECT_EQ(input.KeyWasReleased(key::kLeft), 0) << "a lost device reports no release";
-  source.keyboardFails = false;
-  source.SetKey(key::kLeft, false);
-  EXPECT_EQ(input.PollKeyboard(), 1);
-  EXPECT_EQ(input.KeyWasReleased(key::kLeft), 1) << "the latch survived the lost poll";
+TEST(KeyboardInput, HeldKeysTapsAndReleasesFollowThePollsAndTheQueries) {
+  const std::pair<const char*, const char*> scripts[] = {
+      {"held keys answer their bit once polled; any key scans up to 254",
+       "+Space Space?0 poll Space?128 Esc?0 Any?1 256?0 -2?0 -Space +255 poll 255?128 Any?0"},
+      // The controls poll twice a pass and read different keys each time.
+      {"a tap is shown from the poll after it until a query, any key too, has read it",
+       "+Esc -Esc poll Up?0 poll Esc?128 poll Esc?0 +B -B poll Any?1 poll B?0"},
+      {"a key read held, or held after an unread tap, is not shown again once let go",
+       "+Space poll Space?128 -Space poll Space?0 +B -B poll +B poll -B poll B?0"},
+      {"only a key seen held is released; any key's release spends the key's own",
+       "+P poll -P poll P!0 +P poll Any!0 -P poll Any!1 P!0"},
+      {"held, a key reports its release once", "+PgUp poll PgUp!0 poll PgUp!0 -PgUp poll PgUp!1 poll PgUp!0"},
+      {"tapped between polls, a key reports its release at the poll after",
+       "+PgUp -PgUp poll PgUp!0 poll PgUp!1 poll PgUp!0"},
+      {"a failed poll reads as nothing held and no release; the latch survives it",
+       "+Left poll Left!0 lost Left?0 Any?0 Left!0 -Left poll Left!1"},
+  };
+  for (const auto& [why, script] : scripts) {
+    SCOPED_TRACE(why);
+    RunKeyboard(script);
+  }
 }
 
 TEST(InputWithoutSource, AnswersNothing) {
@@ -127,49 +88,29 @@ TEST(InputWithoutSource, AnswersNothing) {
             0);
 }
 
-TEST_F(InputTest, GamepadStartsOnlyWhenAttachedAndItsDeadZoneIncludesItsBounds) {
+TEST_F(InputTest, GamepadDeadZoneIncludesItsBoundsAndAFailedPollKeepsOnlyTheButtons) {
   EXPECT_EQ(input.StartGamepad() + input.PollGamepad(), 0);
   source.padAttached = true;
   EXPECT_EQ(input.StartGamepad(), 1);
-  for (auto [axis, direction] : {std::pair{500, 0}, {501, 1}, {-500, 0}, {-501, -1}, {1000, 1}, {0, 0}}) {
+  for (auto [axis, direction] : {std::pair{500, 0}, {501, 1}, {-500, 0}, {-501, -1}, {0, 0}, {1000, 1}}) {
     source.pad.axisX = axis;
     source.pad.axisY = -axis;
     EXPECT_EQ(input.PollGamepad(), 1);
-    EXPECT_EQ(input.GamepadAxisX(), direction) << "x " << axis;
-    EXPECT_EQ(input.GamepadAxisY(), -direction) << "y " << -axis;
+    EXPECT_EQ(std::pair(input.GamepadAxisX(), input.GamepadAxisY()), std::pair(direction, -direction))
+        << axis;
   }
-}
-
-TEST_F(InputTest, FailedGamepadPollZeroesDirectionsButKeepsButtons) {
-  source.padAttached = true;
-  input.StartGamepad();
-  source.pad.axisX = 1000;
   for (int b : {1, 10, 32}) source.SetButton(b, true);
   input.PollGamepad();
-  EXPECT_EQ(input.GamepadAxisX(), 1);
   EXPECT_EQ(input.GamepadButton(32), 0x80);
   EXPECT_EQ(input.GamepadButton(0) + input.GamepadButton(33) + input.GamepadButton(-1), 0);
 
   source.padFails = true;
   source.SetButton(10, false);
   EXPECT_EQ(input.PollGamepad(), 0);
-  EXPECT_EQ(input.GamepadAxisX(), 0);
-  EXPECT_EQ(input.GamepadButton(10), 0x80);
+  EXPECT_EQ(std::tuple(input.GamepadAxisX(), input.GamepadButton(10)), std::tuple(0, 0x80));
   source.padFails = false;
   EXPECT_EQ(input.PollGamepad(), 1);
-  EXPECT_EQ(input.GamepadButton(10), 0);
-  EXPECT_EQ(input.GamepadAxisX(), 1);
-}
-
-TEST_F(InputTest, PadButtonTappedBetweenPollsReadsHeldOnce) {
-  source.padAttached = true;
-  input.StartGamepad();
-  source.SetButton(10, true);
-  source.SetButton(10, false);
-  input.PollGamepad();
-  EXPECT_EQ(input.GamepadButton(10), 0x80);
-  input.PollGamepad();
-  EXPECT_EQ(input.GamepadButton(10), 0);
+  EXPECT_EQ(std::tuple(input.GamepadAxisX(), input.GamepadButton(10)), std::tuple(1, 0));
 }
 
 TEST_F(InputTest, MouseIsCapturedInFocusAndItsPositionClampedToTheScreen) {

@@ -14,12 +14,25 @@ using testing::LevelWav;
 using testing::PcmFormat;
 using testing::Riff;
 
+// A silent device that can be told to refuse new buffers or voices.
+class RefusingSoundDevice : public SilentSoundDevice {
+ public:
+  std::uint32_t CreateBuffer(const Pcm& pcm) override {
+    return refuseBuffers ? 0 : SilentSoundDevice::CreateBuffer(pcm);
+  }
+  std::uint32_t CreateVoice(std::uint32_t buffer) override {
+    return refuseVoices ? 0 : SilentSoundDevice::CreateVoice(buffer);
+  }
+  bool refuseBuffers = false;
+  bool refuseVoices = false;
+};
+
 struct SoundTest : ::testing::Test {
   SoundTest()
       : sounds([this] {
-          auto device = std::make_unique<SilentSoundDevice>();
-          silent = device.get();
-          return device;
+          auto owned = std::make_unique<RefusingSoundDevice>();
+          device = owned.get();
+          return owned;
         }) {
     sounds.StartSoundSystem();
   }
@@ -29,49 +42,45 @@ struct SoundTest : ::testing::Test {
   }
   // The bytes a successful load adds to the device; 0 when it fails.
   std::size_t Loaded(const std::string& content) {
-    const std::size_t before = silent->TotalBufferBytes();
-    return Load(content) ? silent->TotalBufferBytes() - before : 0;
+    const std::size_t before = device->TotalBufferBytes();
+    return Load(content) ? device->TotalBufferBytes() - before : 0;
   }
   testing::ScratchFolder folder;
-  SilentSoundDevice* silent = nullptr;
+  RefusingSoundDevice* device = nullptr;
   Sounds sounds;
 };
 
-TEST_F(SoundTest, WavWalksChunksToDataAndKeepsWholeFramesPresent) {
-  ASSERT_NE(silent, nullptr);
-  EXPECT_EQ(Loaded(LevelWav(100)), 200u);
-  // An odd-length chunk is followed by its pad byte.
-  EXPECT_EQ(Loaded(Riff(Chunk("fmt ", PcmFormat(1, 2, 22050, 8)) + Chunk("LIST", "abc") + '\0' +
-                        Chunk("data", std::string(10, '\x80')))),
-            10u);
-  // A data chunk claiming more than the file holds: the two whole stereo frames present.
-  EXPECT_EQ(
-      Loaded(Riff(Chunk("fmt ", PcmFormat(1, 2, 8000, 16)) + Chunk("data", std::string(11, '\x01'), 1000))),
-      8u);
-  // Chunks after the data chunk are not sound.
-  const std::string samples = "\x01\x02\x03\x04\x05\x06";
-  const std::string file =
-      Riff(Chunk("fmt ", PcmFormat(1, 1, 8000, 16)) + Chunk("data", samples) + Chunk("LIST", "INFOISFTtool"));
-  Pcm pcm;
-  ASSERT_TRUE(ReadWav({file.begin(), file.end()}, pcm));
-  EXPECT_EQ(std::string(pcm.bytes.begin(), pcm.bytes.end()), samples);
-}
-
-TEST_F(SoundTest, MalformedWavFilesAreRejected) {
+TEST_F(SoundTest, WavChunksAreWalkedToTheDataWhoseWholeFramesPresentAreKept) {
   const std::string fmt = Chunk("fmt ", PcmFormat(1, 1, 8000, 16));
   const std::string data = Chunk("data", std::string(20, '\x01'));
   // Chunks claiming more than the file holds are the hostile tests' part.
-  const std::pair<const char*, std::string> cases[] = {
-      {"fmt does not follow the header", Riff(Chunk("LIST", "abcd") + fmt + data)},
-      {"no data chunk", Riff(fmt + Chunk("LIST", "abcd"))},
-      {"not PCM", Riff(Chunk("fmt ", PcmFormat(3, 1, 8000, 32)) + data)},
-      {"fmt too short", Riff(Chunk("fmt ", PcmFormat(1, 1, 8000, 16).substr(0, 10)) + data)},
-      {"header only", "RIFF"},
-      {"empty data chunk", Riff(fmt + Chunk("data", ""))},
-      {"not RIFF and no decoder", "OggS and more bytes"},
+  const std::tuple<const char*, std::string, std::size_t> cases[] = {
+      {"plain", LevelWav(100), 200},
+      {"odd chunk and its pad byte",
+       Riff(Chunk("fmt ", PcmFormat(1, 2, 22050, 8)) + Chunk("LIST", "abc") + '\0' +
+            Chunk("data", std::string(10, '\x80'))),
+       10},
+      {"data longer than the file",
+       Riff(Chunk("fmt ", PcmFormat(1, 2, 8000, 16)) + Chunk("data", std::string(11, '\x01'), 1000)), 8},
+      {"fmt does not follow the header", Riff(Chunk("LIST", PcmFormat(1, 1, 8000, 16)) + fmt + data), 0},
+      {"no data chunk", Riff(fmt + Chunk("LIST", "abcd")), 0},
+      {"not PCM", Riff(Chunk("fmt ", PcmFormat(3, 1, 8000, 16)) + data), 0},
+      // Its bits a sample would be read from the next chunk's name.
+      {"fmt too short",
+       Riff(Chunk("fmt ", PcmFormat(1, 1, 8000, 16).substr(0, 14)) + Chunk(std::string("\x10\0ab", 4), "") +
+            data),
+       0},
+      {"header only", "RIFF", 0},
+      {"empty data chunk", Riff(fmt + Chunk("data", "")), 0},
+      {"not RIFF and no decoder", "OggS and more bytes", 0},
   };
-  for (const auto& [why, bytes] : cases) EXPECT_EQ(Load(bytes), 0) << why;
-  EXPECT_EQ(silent->BufferCount(), 0);
+  for (const auto& [why, bytes, loaded] : cases) EXPECT_EQ(Loaded(bytes), loaded) << why;
+  // Chunks after the data chunk are not sound.
+  const std::string samples = "\x01\x02\x03\x04\x05\x06";
+  const std::string file = Riff(fmt + Chunk("data", samples) + Chunk("LIST", "INFOISFTtool"));
+  Pcm pcm;
+  ASSERT_TRUE(ReadWav({file.begin(), file.end()}, pcm));
+  EXPECT_EQ(std::string(pcm.bytes.begin(), pcm.bytes.end()), samples);
 }
 
 TEST_F(SoundTest, OtherDataGoesToTheDecodersInOrderUntilOneAccepts) {
@@ -98,62 +107,37 @@ TEST_F(SoundTest, LongStreamsAreCutAtTheLimitInWholeFrames) {
   EXPECT_EQ(Loaded("long stream"), kDecodedSoundLimit - kDecodedSoundLimit % 12);
 }
 
-TEST_F(SoundTest, NumbersAreChosenOrNewAndAFailedLoadKeepsTheOldSound) {
+TEST_F(SoundTest, NumbersAreChosenOrNewAndOnlyASoundThatLoadsReplacesTheOld) {
   const int first = Load(LevelWav(10));
-  const int second = Load(LevelWav(10));
+  const int number = first + 1;
   EXPECT_GT(first, 0);
-  EXPECT_NE(first, second);
-  EXPECT_EQ(Load(LevelWav(10), 40), 40);
-  EXPECT_EQ(Load(LevelWav(20), 40), 40);
-  EXPECT_EQ(silent->BufferCount(), 3) << "the old sound of number 40 was freed";
-  EXPECT_NE(Load(LevelWav(10)), 40) << "new handles skip numbers in use";
+  EXPECT_EQ(Load(LevelWav(100), number), number);
+  EXPECT_NE(Load(LevelWav(10)), number) << "new handles skip numbers in use";
   EXPECT_EQ(Load(LevelWav(10), 0), 0);
-  EXPECT_EQ(sounds.LoadSoundFile(-1, folder.GamePath() + "missing.ogg"), 0);
-  sounds.ReleaseSound(second);
-  EXPECT_EQ(sounds.SoundExists(second) + sounds.SoundExists(0) + sounds.StartSound(second, 0), 0);
+  // A missing file, an undecodable one, a refused buffer and a refused voice.
+  for (int failure = 0; failure < 4; ++failure) {
+    device->refuseBuffers = failure == 2;
+    device->refuseVoices = failure == 3;
+    EXPECT_EQ(failure ? Load(failure == 1 ? "RIFF and no more" : LevelWav(300), number)
+                      : sounds.LoadSoundFile(number, folder.GamePath() + "missing.wav"),
+              0);
+    EXPECT_EQ(device->TotalBufferBytes(), 240u) << "the old sound's buffer, nothing of the new " << failure;
+    EXPECT_EQ(device->VoiceCount(), 3) << failure;
+  }
+  device->refuseVoices = false;
+  EXPECT_EQ(sounds.StartSound(number, 0), 1);
+  EXPECT_EQ(Load(LevelWav(20), number), number);
+  EXPECT_EQ(device->TotalBufferBytes(), 80u) << "the old sound was freed";
+  sounds.ReleaseSound(first);
+  EXPECT_EQ(sounds.SoundExists(first) + sounds.SoundExists(0) + sounds.StartSound(first, 0), 0);
 
+  // Without a device every call is harmless.
   sounds.Shutdown();
   EXPECT_EQ(sounds.device(), nullptr);
-  EXPECT_EQ(sounds.SoundExists(first) + sounds.StartSound(first, 0) + sounds.StartSoundSystem(), 0);
-}
-
-// A silent device that can be told to refuse new buffers or voices.
-class RefusingSoundDevice : public SilentSoundDevice {
- public:
-  std::uint32_t CreateBuffer(const Pcm& pcm) override {
-    return refuseBuffers ? 0 : SilentSoundDevice::CreateBuffer(pcm);
-  }
-  std::uint32_t CreateVoice(std::uint32_t buffer) override {
-    return refuseVoices ? 0 : SilentSoundDevice::CreateVoice(buffer);
-  }
-  bool refuseBuffers = false;
-  bool refuseVoices = false;
-};
-
-TEST(SoundReplacement, TheOldSoundStaysUntilTheNewOneIsMade) {
-  enum class Failure { kMissingFile, kUndecodable, kNoBuffer, kNoVoice };
-  for (Failure failure :
-       {Failure::kMissingFile, Failure::kUndecodable, Failure::kNoBuffer, Failure::kNoVoice}) {
-    SCOPED_TRACE(static_cast<int>(failure));
-    testing::ScratchFolder folder;
-    folder.Write("old.wav", LevelWav(100));
-    folder.Write("new.wav", failure == Failure::kUndecodable ? "RIFF and no more" : LevelWav(300));
-    auto owned = std::make_unique<RefusingSoundDevice>();
-    RefusingSoundDevice* device = owned.get();
-    Sounds sounds([&owned] { return std::move(owned); });
-    ASSERT_EQ(sounds.StartSoundSystem(), 1);
-    ASSERT_EQ(sounds.LoadSoundFile(40, folder.GamePath() + "old.wav"), 40);
-    device->refuseBuffers = failure == Failure::kNoBuffer;
-    device->refuseVoices = failure == Failure::kNoVoice;
-    const std::string next = failure == Failure::kMissingFile ? "missing.wav" : "new.wav";
-    EXPECT_EQ(sounds.LoadSoundFile(40, folder.GamePath() + next), 0);
-    EXPECT_EQ(sounds.SoundExists(40), 1);
-    EXPECT_EQ(device->TotalBufferBytes(), 200u) << "the old sound's buffer, and nothing left of the new";
-    EXPECT_EQ(device->VoiceCount(), 1);
-    device->refuseVoices = false;
-    EXPECT_EQ(sounds.StartSound(40, 0), 1);
-    EXPECT_EQ(device->PlayingVoiceCount(), 1);
-  }
+  EXPECT_EQ(sounds.SoundExists(number) + sounds.StartSound(number, 0) + sounds.StartSoundSystem(), 0);
+  EXPECT_EQ(Load(LevelWav(10)), 0);
+  sounds.HaltSound(-1);
+  sounds.ReleaseSound(number);
 }
 
 TEST_F(SoundTest, OverlappingDuplicatesAreFreedWhenFinishedHaltedOrReleased) {
@@ -161,33 +145,20 @@ TEST_F(SoundTest, OverlappingDuplicatesAreFreedWhenFinishedHaltedOrReleased) {
   const int other = Load(LevelWav(800));
   sounds.StartSound(effect, kSoundOverlap);
   sounds.StartSound(effect, kSoundOverlap);
-  EXPECT_EQ(silent->PlayingVoiceCount(), 2);
-  EXPECT_EQ(silent->VoiceCount(), 4);
-  silent->AdvanceTime(200);
+  EXPECT_EQ(device->PlayingVoiceCount(), 2);
+  EXPECT_EQ(device->VoiceCount(), 4);
+  device->AdvanceTime(200);
   sounds.StartSound(effect, kSoundOverlap | kSoundLooped);
-  EXPECT_EQ(silent->VoiceCount(), 3) << "the finished duplicates went before the new one";
+  EXPECT_EQ(device->VoiceCount(), 3) << "the finished duplicates went before the new one";
   sounds.StartSound(other, kSoundLooped);
   sounds.HaltSound(other);
-  EXPECT_EQ(silent->PlayingVoiceCount(), 1);
+  EXPECT_EQ(device->PlayingVoiceCount(), 1);
   sounds.HaltSound(effect);
-  EXPECT_EQ(silent->PlayingVoiceCount(), 0) << "halting a sound halts its duplicates";
+  EXPECT_EQ(device->PlayingVoiceCount(), 0) << "halting a sound halts its duplicates";
   sounds.HaltSound(12345);
   sounds.ReleaseSound(effect);
   sounds.ReleaseSound(other);
-  EXPECT_EQ(silent->VoiceCount() + silent->BufferCount(), 0);
-}
-
-TEST(SoundsWithoutDevice, EveryCallIsHarmless) {
-  testing::ScratchFolder folder;
-  folder.Write("a.wav", LevelWav(10));
-  Sounds sounds([] { return std::unique_ptr<SoundDevice>(); });
-  EXPECT_EQ(sounds.StartSoundSystem(), 0);
-  EXPECT_EQ(
-      sounds.LoadSoundFile(-1, folder.GamePath() + "a.wav") + sounds.SoundExists(1) + sounds.StartSound(1, 0),
-      0);
-  sounds.HaltSound(-1);
-  sounds.ReleaseSound(1);
-  sounds.Shutdown();
+  EXPECT_EQ(device->VoiceCount() + device->BufferCount(), 0);
 }
 
 }  // namespace

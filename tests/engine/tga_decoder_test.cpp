@@ -26,8 +26,7 @@ TEST(TgaDecoder, ReadsEveryLayoutTopRowFirst) {
         SCOPED_TRACE(::testing::Message() << bits << " bits, rle " << runLength << ", top-down " << topDown);
         Image image;
         ASSERT_TRUE(DecodeTga(MakeTga(3, 2, kPixels, bits, runLength, topDown), image));
-        ASSERT_EQ(image.width, 3);
-        ASSERT_EQ(image.height, 2);
+        ASSERT_EQ(std::pair(image.width, image.height), std::pair(3, 2));
         EXPECT_EQ(image.hasAlpha, bits == 32);
         for (int i = 0; i < 6; ++i) {
           TgaPixel want = kPixels[i];
@@ -53,16 +52,12 @@ TEST(TgaDecoder, RefusesTruncatedUnsupportedAndOverrunningData) {
     for (std::size_t cut = 0; cut < whole.size(); ++cut)
       EXPECT_FALSE(DecodeTga({whole.begin(), whole.begin() + static_cast<long>(cut)}, image)) << cut;
   }
-  auto paletted = MakeTga(3, 2, kPixels, 24, false);
-  paletted[2] = 1;
-  EXPECT_FALSE(DecodeTga(paletted, image));
-  auto sixteenBit = MakeTga(3, 2, kPixels, 24, false);
-  sixteenBit[16] = 16;
-  EXPECT_FALSE(DecodeTga(sixteenBit, image));
-  // A repeat packet of 128 pixels in a 2 x 1 picture.
-  auto overrun = MakeTga(2, 1, {kPixels[0], kPixels[0]}, 24, true);
-  overrun[18] = 0xFF;
-  EXPECT_FALSE(DecodeTga(overrun, image));
+  // Paletted, 16 bits a pixel, and a repeat packet of 128 pixels in a 2 x 1 picture.
+  for (auto [at, value, runLength] : {std::tuple{2, 1, false}, {16, 16, false}, {18, 0xFF, true}}) {
+    auto bytes = MakeTga(2, 1, {kPixels[0], kPixels[0]}, 24, runLength);
+    bytes[at] = static_cast<std::uint8_t>(value);
+    EXPECT_FALSE(DecodeTga(bytes, image)) << at;
+  }
 }
 
 }  // namespace

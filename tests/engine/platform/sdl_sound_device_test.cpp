@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,26 +17,22 @@
 namespace vorantis {
 namespace {
 
+// The largest 16-bit sample written to the file so far.
 int PeakOf(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   int peak = 0;
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto sample = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[i]) |
-                                                  (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
-    peak = std::max(peak, std::abs(static_cast<int>(sample)));
-  }
+  for (std::int16_t sample = 0; in.read(reinterpret_cast<char*>(&sample), 2);)
+    peak = std::max(peak, std::abs(int{sample}));
   return peak;
 }
 
+// A second of 16-bit mono square wave.
 Pcm SquareWave(int amplitude) {
-  Pcm pcm;
-  pcm.channels = 1;
-  pcm.sampleRate = 22050;
+  Pcm pcm{1, 22050, 16, {}};
   for (int i = 0; i < 22050; ++i) {
-    const auto sample = static_cast<std::int16_t>((i / 50) % 2 ? amplitude : -amplitude);
-    pcm.bytes.push_back(static_cast<std::uint8_t>(sample & 0xff));
-    pcm.bytes.push_back(static_cast<std::uint8_t>((sample >> 8) & 0xff));
+    const auto sample = static_cast<std::uint16_t>((i / 50) % 2 ? amplitude : -amplitude);
+    pcm.bytes.insert(pcm.bytes.end(),
+                     {static_cast<std::uint8_t>(sample), static_cast<std::uint8_t>(sample >> 8)});
   }
   return pcm;
 }
