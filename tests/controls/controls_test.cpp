@@ -161,6 +161,13 @@ TEST_F(CursorStepTest, ScrollingAtTheMiddleOfTheScreen) {
   StepCursor(game, control::kUp);
   EXPECT_EQ(game.play.cursor.y, 300);
   EXPECT_EQ(game.play.originRow, 3);
+  // A right or down step that lands exactly on the middle still moves the cursor.
+  game.play.cursor.x = 368;
+  game.play.cursor.y = 268;
+  StepCursor(game, control::kRight);
+  StepCursor(game, control::kDown);
+  EXPECT_EQ(std::make_pair(game.play.cursor.x, game.play.cursor.y), std::make_pair(400.f, 300.f));
+  EXPECT_EQ(std::make_pair(game.play.originColumn, game.play.originRow), std::make_pair(4.f, 3.f));
 }
 
 // A 7 x 7 level area (columns and rows 0..6) of fixed floor, with a tile definition

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -92,6 +93,27 @@ TEST_F(FieldTest, RestlessEnemyRunsRightThenShufflesInFrontOfTheWall) {
   EXPECT_EQ(Code(2, 1), "LAB_PINK_FLOOR");
   EXPECT_EQ(Code(3, 1), "LAB_PINK_FLOOR");
   EXPECT_EQ(observer.Played("tile.ogg"), 6);
+}
+
+// An enemy that rarely changes direction walks on in its heading until the grid's edge stops it.
+TEST_F(FieldTest, SteadyEnemyKeepsItsHeadingUntilBlocked) {
+  // heading -> the field after each of six frames, starting from (5, 5)
+  for (auto [way, path] : {std::pair{heading::kRight, "6,5 7,5 8,5 9,5 9,5 9,5 "},
+                           {heading::kLeft, "4,5 3,5 2,5 1,5 0,5 0,5 "},
+                           {heading::kDown, "5,6 5,7 5,8 5,9 5,9 5,9 "},
+                           {heading::kUp, "5,4 5,3 5,2 5,1 5,0 5,0 "}}) {
+    game.level.enemies.clear();
+    Enemy& steady = AddEnemy(5, 5);
+    steady.heading = way;
+    steady.motion.changeDirection = 1'000'000'000;
+    std::string fields;
+    for (int frame = 0; frame < 6; ++frame) {
+      MoveEnemies(game);
+      const Enemy& e = game.level.enemies[0];
+      fields += std::to_string(e.x / 32) + "," + std::to_string(e.y / 32) + " ";
+    }
+    EXPECT_EQ(fields, path) << way;
+  }
 }
 
 TEST_F(FieldTest, StandingEnemySpinsAndIsDrawnButNeverMovesAndNoEnemyLeavesTheGrid) {
@@ -275,6 +297,16 @@ TEST_F(GameFrameTest, GeneratedLevelWonInTheFrameSkipsItsCountdownStepButOneComp
   EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(2, 0));
   EXPECT_THROW(RunGameFrame(game), ProgramEnded);
   EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(3, -1));
+}
+
+// A level-file game keeps the old rule: the countdown steps in the winning frame too.
+TEST_F(GameFrameTest, LevelFileWonInTheFrameStillStepsItsCountdown) {
+  game.settings.USESELFCREATEBASE = 0;
+  game.settings.WORLDREFRESH = 0;
+  game.play.tilesLeft = 1;
+  for (auto [c, r] : {std::pair{4, 4}, {5, 4}, {4, 5}, {5, 5}}) SetField(c, r, "LAB_BLUE_FLOOR");
+  EXPECT_THROW(RunGameFrame(game), ProgramEnded);
+  EXPECT_EQ(std::pair(game.play.levelNumber, game.play.timeLeft), std::pair(2, -1));
 }
 
 TEST_F(GameFrameTest, FramesAndTheZoomReuseTheirScreenShot) {
