@@ -86,10 +86,12 @@ inline ToolOutcome RunReplayTool(const std::vector<std::string>& arguments,
   return outcome;
 }
 
-inline ToolOutcome RunShortPlay(const std::filesystem::path& data, const std::filesystem::path& script,
-                                const std::filesystem::path& work) {
-  return RunReplayTool({"--data", data.string(), "--renderer", "record", "--input", script.string(),
-                        "--passes", std::to_string(kShortPlayPasses)},
+// The short play on `data`, its script written into `work`.
+inline ToolOutcome RunShortPlay(const std::filesystem::path& data, const std::filesystem::path& work) {
+  std::filesystem::create_directories(work);
+  std::ofstream(work / "input.txt", std::ios::binary) << kShortPlayScript;
+  return RunReplayTool({"--data", data.string(), "--renderer", "record", "--input",
+                        (work / "input.txt").string(), "--passes", std::to_string(kShortPlayPasses)},
                        work);
 }
 
