@@ -2,8 +2,7 @@
 // and Game per input over a small data set.
 #pragma once
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +10,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "../support/scratch_folder.h"
+#include "../support/test_files.h"
+#include "core/datafile.h"
 #include "core/game.h"
 #include "core/program_end.h"
 #include "engine/engine.h"
@@ -25,78 +28,46 @@
 
 namespace vorantis::fuzz {
 
-// A folder of its own for this process below the system's temporary folder,
-// removed when the process ends normally.
-class Scratch {
- public:
-  Scratch() {
-    path_ = std::filesystem::temp_directory_path() / ("vorantis-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(path_);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-
-  // A path below the folder as the game writes paths, with backslashes; a folder
-  // ("" or a name ending in '/') ends in one.
+// The suite's scratch folder, with paths below it as the game writes them: backslashes,
+// and a folder ("" or a name ending in '/') ends in one.
+struct Scratch : testing::ScratchFolder {
   std::string GamePath(const std::string& relative = "") const {
-    std::string p = (path_ / relative).string();
-    for (char& c : p)
-      if (c == '/') c = '\\';
-    if ((relative.empty() || relative.back() == '/') && p.back() != '\\') p += '\\';
+    std::string p = ScratchFolder::GamePath() + relative;
+    std::replace(p.begin(), p.end(), '/', '\\');
     return p;
   }
   void Write(const std::string& relative, std::string_view bytes) const {
-    const auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ScratchFolder::Write(relative, std::string(bytes));
   }
   void Remove(const std::string& relative) const {
     std::error_code ec;
-    std::filesystem::remove(path_ / relative, ec);
+    std::filesystem::remove(path() / relative, ec);
   }
-
- private:
-  std::filesystem::path path_;
 };
 
-// A plain 24-bit TGA of one colour: the engine reads it without a codec library.
-inline std::string TgaPicture(int width, int height) {
-  std::string header(18, '\0');
-  header[2] = 2;
-  header[12] = static_cast<char>(width & 255);
-  header[13] = static_cast<char>(width >> 8);
-  header[14] = static_cast<char>(height & 255);
-  header[15] = static_cast<char>(height >> 8);
-  header[16] = 24;
-  header[17] = 0x20;
-  return header + std::string(static_cast<std::size_t>(width * height * 3), '\x80');
-}
+// Pictures are plain TGA: the engine reads them without a codec library.
+using testing::PlainTga;
 
 // The data set the game-level targets read: two tile graphics, three object graphics
 // (a goody, an enemy and one without definition), tile definitions for the codes the
 // builders write, a cursor and a few glyphs.
 inline void WriteDataSet(const Scratch& scratch) {
-  scratch.Write("TILES/wall.tga", TgaPicture(4, 4));
-  scratch.Write("TILES/floor.tga", TgaPicture(4, 4));
-  scratch.Write("WORLD/coin.tga", TgaPicture(3, 5));
+  scratch.Write("TILES/wall.tga", PlainTga(4, 4));
+  scratch.Write("TILES/floor.tga", PlainTga(4, 4));
+  scratch.Write("WORLD/coin.tga", PlainTga(3, 5));
   scratch.Write(
       "WORLD/coin.dll",
       "DGFXNAME\nCOIN\nDDENSITY\n0\nDISGOODY\n1\nDHOTSPOT\nCENTER\nDCENTERFIELD\n1\nDFITTOMATRIX\n1\n");
-  scratch.Write("WORLD/foe.tga", TgaPicture(6, 2));
+  scratch.Write("WORLD/foe.tga", PlainTga(6, 2));
   scratch.Write("WORLD/foe.dll", "DGFXNAME\nFOE\nDISENEMY\n1\nDDENSITY\n1\nDHOTSPOT\nBOTTOMRIGHT\n");
-  scratch.Write("WORLD/hat.tga", TgaPicture(2, 2));
+  scratch.Write("WORLD/hat.tga", PlainTga(2, 2));
   scratch.Write("RGB/W/LAB_WALL", "GFXNAME\nwall.tga\nUSECOLLISION\n1\n");
   scratch.Write("RGB/W/LAB_FLOOR", "GFXNAME\nfloor.tga\nCHILD1\nCOIN\nUSEENEMY\n1\nVALUE1\n5\n");
   scratch.Write("RGB/W/LAB_GREEN", "GFXNAME\nfloor.tga\nCHILD2\nFOE\nCHILD1\n#\n");
   scratch.Write("RGB/W/LAB_WATER", "GFXNAME\nmissing.tga\nTRANSPARENCY\n255\n");
-  scratch.Write("GFX/cursor.tga", TgaPicture(4, 4));
+  scratch.Write("GFX/cursor.tga", PlainTga(4, 4));
   for (const char* glyph : {"A", "I", "_a", "POINT", "BOMB", "S"})
-    scratch.Write(std::string("FONT/") + glyph + ".png", TgaPicture(5, 7));
+    scratch.Write(std::string("FONT/") + glyph + ".png", PlainTga(5, 7));
 }
 
 // A headless engine with the picture decoders, made anew for each input so that inputs
@@ -158,6 +129,22 @@ inline const Scratch& DataScratch() {
   static const bool written = (WriteDataSet(scratch), true);
   (void)written;
   return scratch;
+}
+
+// A level of side x side fields, every field in it.
+inline void SmallLevel(Game& game, int side) {
+  game.level.matrix.Create(side, side);
+  game.level.levelWidth = game.level.levelHeight = side;
+  for (int column = 0; column <= side; ++column) {
+    for (int row = 0; row <= side; ++row) game.level.matrix.At(column, row).inLevel = 1;
+  }
+}
+
+// Whether a file's second and third lines, its declared sides, are at most `largest`.
+inline bool SidesAtMost(std::string_view text, std::int32_t largest) {
+  LineReader lines(std::vector<std::uint8_t>(text.begin(), text.end()));
+  lines.ReadLine();
+  return ParseInt(lines.ReadLine()) <= largest && ParseInt(lines.ReadLine()) <= largest;
 }
 
 // A promise the harness checks: when it fails libFuzzer keeps the input as a crash.
