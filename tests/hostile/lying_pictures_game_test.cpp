@@ -18,7 +18,7 @@ constexpr long kMemoryMegabytes = 1024;
 TEST(LyingPicturesInTheGame, TheGameEndsNormallyAtItsPassCount) {
   testing::ScratchFolder scratch;
   const fs::path data = scratch.path() / "game";
-  fs::copy(testing::DefaultDataFolder(), data, fs::copy_options::recursive);
+  fs::copy(testing::kDefaultData, data, fs::copy_options::recursive);
   const std::pair<const char*, std::string> lies[] = {
       {"claims-32767-png.png", testing::LyingPng(32767, 32767)},
       {"claims-65535-tga.png", testing::TgaHeader(65535, 65535, 2, 32)},

@@ -44,14 +44,14 @@ bool NeverRead(const fs::path& relative) {
 // default data generates its levels and never reads those).
 std::vector<DataFile> DataFiles() {
   std::vector<DataFile> out;
-  const fs::path data = testing::DefaultDataFolder();
+  const fs::path data = testing::kDefaultData;
   for (const auto& entry : fs::recursive_directory_iterator(data)) {
     if (!entry.is_regular_file()) continue;
     const fs::path relative = fs::relative(entry.path(), data);
     if (NeverRead(relative) || *relative.begin() == "LEVELS") continue;
     out.push_back({data, relative});
   }
-  const fs::path levels = testing::LevelFileDataFolder();
+  const fs::path levels = testing::kLevelFileData;
   for (const auto& entry : fs::directory_iterator(levels / "LEVELS")) {
     out.push_back({levels, fs::relative(entry.path(), levels)});
   }

@@ -23,12 +23,8 @@ inline constexpr const char* kShortPlayScript =
     "47 +LEFT\n62 -LEFT\n63 +UP\n79 -UP\n";
 inline constexpr int kShortPlayPasses = 80;
 
-inline std::filesystem::path DefaultDataFolder() {
-  return VORANTIS_BINARY_DIR "/game";
-}
-inline std::filesystem::path LevelFileDataFolder() {
-  return VORANTIS_BINARY_DIR "/game-levelfile";
-}
+inline const std::filesystem::path kDefaultData = VORANTIS_BINARY_DIR "/game";
+inline const std::filesystem::path kLevelFileData = VORANTIS_BINARY_DIR "/game-levelfile";
 
 inline std::string ReadText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -85,7 +85,7 @@ TEST_P(SettingsMatrix, StartsPlaysAndStops) {
   const auto& [key, value] = GetParam();
   ScratchFolder scratch;
   const fs::path data = scratch.path() / "data";
-  MirrorData(testing::DefaultDataFolder(), data, "DATA/ini.txt");
+  MirrorData(testing::kDefaultData, data, "DATA/ini.txt");
   // The last occurrence of a key wins.
   std::ofstream(data / "DATA" / "ini.txt", std::ios::binary | std::ios::app) << key << "\r\n"
                                                                              << value.text << "\r\n";
