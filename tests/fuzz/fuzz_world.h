@@ -1,9 +1,8 @@
-// What the fuzz targets share: a scratch folder per process, a headless engine whose
-// renderer draws nothing, and a fresh Game per input over a small data set.
+// What the fuzz targets share: a scratch folder per process, and a fresh headless engine
+// and Game per input over a small data set.
 #pragma once
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +10,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "../support/scratch_folder.h"
+#include "../support/test_files.h"
+#include "core/datafile.h"
 #include "core/game.h"
 #include "core/program_end.h"
 #include "engine/engine.h"
@@ -25,87 +28,53 @@
 
 namespace vorantis::fuzz {
 
-// A folder of its own for this process below the system's temporary folder,
-// removed when the process ends normally.
-class Scratch {
- public:
-  Scratch() {
-    path_ = std::filesystem::temp_directory_path() / ("vorantis-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(path_);
-  }
-  ~Scratch() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-
-  // A path below the folder as the game writes paths, with backslashes; a folder
-  // ("" or a name ending in '/') ends in one.
+// The suite's scratch folder, with paths below it as the game writes them: backslashes,
+// and a folder ("" or a name ending in '/') ends in one.
+struct Scratch : testing::ScratchFolder {
   std::string GamePath(const std::string& relative = "") const {
-    std::string p = (path_ / relative).string();
-    for (char& c : p)
-      if (c == '/') c = '\\';
-    if ((relative.empty() || relative.back() == '/') && p.back() != '\\') p += '\\';
+    std::string p = ScratchFolder::GamePath() + relative;
+    std::replace(p.begin(), p.end(), '/', '\\');
     return p;
   }
   void Write(const std::string& relative, std::string_view bytes) const {
-    const auto file = path_ / relative;
-    std::filesystem::create_directories(file.parent_path());
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    ScratchFolder::Write(relative, std::string(bytes));
   }
   void Remove(const std::string& relative) const {
     std::error_code ec;
-    std::filesystem::remove(path_ / relative, ec);
+    std::filesystem::remove(path() / relative, ec);
   }
-
- private:
-  std::filesystem::path path_;
 };
 
-// A plain 24-bit TGA of one colour: the engine reads it without a codec library.
-inline std::string TgaPicture(int width, int height) {
-  std::string header(18, '\0');
-  header[2] = 2;
-  header[12] = static_cast<char>(width & 255);
-  header[13] = static_cast<char>(width >> 8);
-  header[14] = static_cast<char>(height & 255);
-  header[15] = static_cast<char>(height >> 8);
-  header[16] = 24;
-  header[17] = 0x20;
-  return header + std::string(static_cast<std::size_t>(width * height * 3), '\x80');
-}
+// Pictures are plain TGA: the engine reads them without a codec library.
+using testing::PlainTga;
 
 // The data set the game-level targets read: two tile graphics, three object graphics
 // (a goody, an enemy and one without definition), tile definitions for the codes the
 // builders write, a cursor and a few glyphs.
 inline void WriteDataSet(const Scratch& scratch) {
-  scratch.Write("TILES/wall.tga", TgaPicture(4, 4));
-  scratch.Write("TILES/floor.tga", TgaPicture(4, 4));
-  scratch.Write("WORLD/coin.tga", TgaPicture(3, 5));
+  scratch.Write("TILES/wall.tga", PlainTga(4, 4));
+  scratch.Write("TILES/floor.tga", PlainTga(4, 4));
+  scratch.Write("WORLD/coin.tga", PlainTga(3, 5));
   scratch.Write(
       "WORLD/coin.dll",
       "DGFXNAME\nCOIN\nDDENSITY\n0\nDISGOODY\n1\nDHOTSPOT\nCENTER\nDCENTERFIELD\n1\nDFITTOMATRIX\n1\n");
-  scratch.Write("WORLD/foe.tga", TgaPicture(6, 2));
+  scratch.Write("WORLD/foe.tga", PlainTga(6, 2));
   scratch.Write("WORLD/foe.dll", "DGFXNAME\nFOE\nDISENEMY\n1\nDDENSITY\n1\nDHOTSPOT\nBOTTOMRIGHT\n");
-  scratch.Write("WORLD/hat.tga", TgaPicture(2, 2));
+  scratch.Write("WORLD/hat.tga", PlainTga(2, 2));
   scratch.Write("RGB/W/LAB_WALL", "GFXNAME\nwall.tga\nUSECOLLISION\n1\n");
   scratch.Write("RGB/W/LAB_FLOOR", "GFXNAME\nfloor.tga\nCHILD1\nCOIN\nUSEENEMY\n1\nVALUE1\n5\n");
   scratch.Write("RGB/W/LAB_GREEN", "GFXNAME\nfloor.tga\nCHILD2\nFOE\nCHILD1\n#\n");
   scratch.Write("RGB/W/LAB_WATER", "GFXNAME\nmissing.tga\nTRANSPARENCY\n255\n");
-  scratch.Write("GFX/cursor.tga", TgaPicture(4, 4));
+  scratch.Write("GFX/cursor.tga", PlainTga(4, 4));
   for (const char* glyph : {"A", "I", "_a", "POINT", "BOMB", "S"})
-    scratch.Write(std::string("FONT/") + glyph + ".png", TgaPicture(5, 7));
+    scratch.Write(std::string("FONT/") + glyph + ".png", PlainTga(5, 7));
 }
 
-// One engine for the process with the data set's catalogues loaded once, and a fresh
-// Game over it for each input; Release frees what that Game made, so inputs do not
-// meet each other's sprites.
+// A headless engine with the picture decoders, made anew for each input so that inputs
+// never meet each other's pictures; its renderer draws nothing.
 class World {
  public:
-  // Without catalogues the World is a bare headless screen with the picture decoders.
-  explicit World(const Scratch& scratch, bool withCatalogues = true) : scratch_(scratch) {
+  explicit World(const Scratch& scratch) : scratch_(scratch) {
     Backends b;
     b.display = std::make_unique<HeadlessDisplay>(
         320, 240, [](int, int) -> std::unique_ptr<Renderer> { return std::make_unique<NullRenderer>(); });
@@ -117,17 +86,13 @@ class World {
     RegisterImageDecoders(screen);
     screen.CreateGameWindow(-1, 0, 0, 320, 240, 0, "");
     screen.OpenScreenInWindow(1, 0, 0, 320, 240, 1, 0, 0);
-    if (!withCatalogues) return;
-    catalogues_ = NewGame(false);
-    LoadTileGraphics(*catalogues_);
-    LoadObjectDefinitions(*catalogues_);
   }
 
   Screen& screen() { return engine_->screen(); }
 
-  // A Game with the data set's settings and, when asked, its catalogues: tile graphics
-  // always, object definitions with withDefinitions (their sprites stay the World's).
-  std::unique_ptr<Game> NewGame(bool withDefinitions = true) {
+  // A Game with the data set's settings and tile graphics, and its object definitions
+  // with withDefinitions.
+  std::unique_ptr<Game> NewGame(bool withDefinitions) {
     auto game = std::make_unique<Game>(*engine_);
     game->screenWidth = 320;
     game->screenHeight = 240;
@@ -148,64 +113,14 @@ class World {
     s.USEEXTENDEDTOPO = 1;
     game->objectScale = game->screenWidth / static_cast<float>(s.RESBASEW);
     game->random.SeedRandom(7);
-    if (catalogues_) {
-      game->catalogues.tileGraphics = catalogues_->catalogues.tileGraphics;
-      if (withDefinitions) game->level.objectDefinitions = catalogues_->level.objectDefinitions;
-    }
+    LoadTileGraphics(*game);
+    if (withDefinitions) LoadObjectDefinitions(*game);
     return game;
-  }
-
-  // Frees every sprite and 3D sprite the Game holds that is not the World's own.
-  void Release(Game& game, bool ownsDefinitions) {
-    Screen& s = screen();
-    auto quad = [&s](std::int32_t handle) {
-      if (s.Sprite3DExists(handle)) s.ReleaseSprite3D(handle);
-    };
-    auto sprite = [&s](std::int32_t handle) {
-      if (s.SpriteExists(handle)) s.ReleaseSprite(handle);
-    };
-    for (int column = 0; column < game.level.matrix.columns(); ++column) {
-      for (int row = 0; row < game.level.matrix.rows(); ++row)
-        quad(game.level.matrix.At(column, row).sprite3D);
-    }
-    for (const FieldObject& object : game.level.fieldObjects) quad(object.sprite3D);
-    for (const Enemy& enemy : game.level.enemies) quad(enemy.sprite3D);
-    for (const EffectSprite& effect : game.catalogues.effectSprites) quad(effect.sprite3D);
-    for (const Glyph& glyph : game.font.glyphs) {
-      quad(glyph.sprite3D);
-      sprite(glyph.sprite);
-    }
-    quad(game.play.cursor.sprite3D);
-    sprite(game.play.cursor.sprite);
-    quad(game.play.screenShot3D);
-    sprite(game.play.screenShot);
-    quad(game.title.sprite3D);
-    sprite(game.title.sprite);
-    if (ownsDefinitions) {
-      for (const ObjectDefinition& definition : game.level.objectDefinitions) sprite(definition.sprite);
-    }
   }
 
  private:
   const Scratch& scratch_;
   std::unique_ptr<Engine> engine_;
-  std::unique_ptr<Game> catalogues_;
-};
-
-// One input's Game over the World, released when the input is done.
-class Round {
- public:
-  explicit Round(World& world, bool withDefinitions = true)
-      : world_(world), game_(world.NewGame(withDefinitions)), ownsDefinitions_(!withDefinitions) {}
-  ~Round() { world_.Release(*game_, ownsDefinitions_); }
-  Round(const Round&) = delete;
-  Round& operator=(const Round&) = delete;
-  Game& game() { return *game_; }
-
- private:
-  World& world_;
-  std::unique_ptr<Game> game_;
-  bool ownsDefinitions_;
 };
 
 // The scratch folder with the data set written, made on first use.
@@ -216,10 +131,20 @@ inline const Scratch& DataScratch() {
   return scratch;
 }
 
-// The World over the data set, made on first use.
-inline World& DataWorld() {
-  static World world(DataScratch());
-  return world;
+// A level of side x side fields, every field in it.
+inline void SmallLevel(Game& game, int side) {
+  game.level.matrix.Create(side, side);
+  game.level.levelWidth = game.level.levelHeight = side;
+  for (int column = 0; column <= side; ++column) {
+    for (int row = 0; row <= side; ++row) game.level.matrix.At(column, row).inLevel = 1;
+  }
+}
+
+// Whether a file's second and third lines, its declared sides, are at most `largest`.
+inline bool SidesAtMost(std::string_view text, std::int32_t largest) {
+  LineReader lines(std::vector<std::uint8_t>(text.begin(), text.end()));
+  lines.ReadLine();
+  return ParseInt(lines.ReadLine()) <= largest && ParseInt(lines.ReadLine()) <= largest;
 }
 
 // A promise the harness checks: when it fails libFuzzer keeps the input as a crash.
@@ -237,9 +162,10 @@ inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
 template <typename Read>
 int ReadDataFile(const std::string& file, std::string_view input, Read read, bool withDefinitions = true) {
   DataScratch().Write(file, input);
-  Round round(DataWorld(), withDefinitions);
+  World world(DataScratch());
+  const auto game = world.NewGame(withDefinitions);  // ends before the world's engine
   try {
-    read(round.game(), DataScratch().GamePath(file));
+    read(*game, DataScratch().GamePath(file));
   } catch (const ProgramEnded&) {
     std::abort();
   }

@@ -1,8 +1,5 @@
 // A level file and its opacity file, given as one input: the level file, then the
 // marker line "@@RED@@" and the opacity file. Without the marker there is no opacity file.
-#include <vector>
-
-#include "core/datafile.h"
 #include "fuzz_world.h"
 #include "level/level_file.h"
 
@@ -22,9 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input = fuzz::Text(data, size);
   const std::size_t marker = input.find(kMarker);
   const std::string_view level = input.substr(0, marker);
-  LineReader header(std::vector<std::uint8_t>(level.begin(), level.end()));
-  header.ReadLine();
-  if (ParseInt(header.ReadLine()) > kLargestSide || ParseInt(header.ReadLine()) > kLargestSide) return -1;
+  if (!fuzz::SidesAtMost(level, kLargestSide)) return -1;
 
   if (marker != std::string_view::npos) {
     fuzz::DataScratch().Write("LEVELS/W.red", input.substr(marker + kMarker.size()));

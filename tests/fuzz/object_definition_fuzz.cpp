@@ -18,15 +18,10 @@ void LoadSpawnAndPlay(Game& game) {
   }
   fuzz::Require(fuzzed != nullptr);
 
-  game.level.matrix.Create(8, 8);
-  game.level.levelWidth = 8;
-  game.level.levelHeight = 8;
+  fuzz::SmallLevel(game, 8);
   for (int column = 0; column <= 8; ++column) {
-    for (int row = 0; row <= 8; ++row) {
-      PlaceTile(game, column, row,
-                column == 0 || row == 0 || column == 8 || row == 8 ? "LAB_WALL" : "LAB_FLOOR");
-      game.level.matrix.At(column, row).inLevel = 1;
-    }
+    for (int row = 0; row <= 8; ++row)
+      PlaceTile(game, column, row, column % 8 == 0 || row % 8 == 0 ? "LAB_WALL" : "LAB_FLOOR");
   }
   MatrixField& field = game.level.matrix.At(2, 2);
   field.childNames[0] = game.texts.Intern(fuzzed->name);
@@ -49,7 +44,7 @@ void LoadSpawnAndPlay(Game& game) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const bool graphic = (fuzz::DataScratch().Write("WORLD/zz.tga", fuzz::TgaPicture(7, 3)), true);
+  static const bool graphic = (fuzz::DataScratch().Write("WORLD/zz.tga", fuzz::PlainTga(7, 3)), true);
   (void)graphic;
   return fuzz::ReadDataFile(
       "WORLD/zz.dll", fuzz::Text(data, size), [](Game& game, const std::string&) { LoadSpawnAndPlay(game); },

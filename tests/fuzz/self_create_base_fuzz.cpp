@@ -1,7 +1,4 @@
 // The self-create base file: its size lines decide the first generated level.
-#include <vector>
-
-#include "core/datafile.h"
 #include "fuzz_world.h"
 #include "level/level_setup.h"
 
@@ -12,9 +9,7 @@ using namespace vorantis;
 constexpr std::int32_t kLargestBase = 128;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  LineReader lines(std::vector<std::uint8_t>(data, data + size));
-  lines.ReadLine();
-  if (ParseInt(lines.ReadLine()) > kLargestBase || ParseInt(lines.ReadLine()) > kLargestBase) return -1;
+  if (!fuzz::SidesAtMost(fuzz::Text(data, size), kLargestBase)) return -1;
   return fuzz::ReadDataFile("DATA/base.txt", fuzz::Text(data, size), [](Game& game, const std::string& path) {
     game.settings.SELFCREATEBASE = path;
     StartSelfCreatedGame(game, path);

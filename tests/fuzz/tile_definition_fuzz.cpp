@@ -8,14 +8,9 @@ using namespace vorantis;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   return fuzz::ReadDataFile("RGB/W/FUZZ", fuzz::Text(data, size), [](Game& game, const std::string&) {
-    game.level.matrix.Create(6, 6);
-    game.level.levelWidth = 6;
-    game.level.levelHeight = 6;
+    fuzz::SmallLevel(game, 6);
     for (const char* code : {"FUZZ", "FUZZ"}) PlaceTile(game, 1, 1, code);
     for (const char* code : {"LAB_FLOOR", "FUZZ"}) PlaceTile(game, 2, 1, code);
-    for (int column = 0; column <= 6; ++column) {
-      for (int row = 0; row <= 6; ++row) game.level.matrix.At(column, row).inLevel = 1;
-    }
     for (int column : {1, 2}) {
       const MatrixField& field = game.level.matrix.At(column, 1);
       fuzz::Require(field.highestChildSlot >= 0 && field.highestChildSlot <= 7 &&

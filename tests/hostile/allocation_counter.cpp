@@ -27,10 +27,7 @@ struct Counters {
   std::atomic<std::int64_t> peak{0};
 };
 
-Counters& TheCounters() {
-  static Counters counters;
-  return counters;
-}
+constinit Counters counters;
 
 template <typename T>
 void RaiseTo(std::atomic<T>& most, T value) {
@@ -40,17 +37,15 @@ void RaiseTo(std::atomic<T>& most, T value) {
 }
 
 void NoteRequest(std::size_t size) {
-  Counters& c = TheCounters();
-  if (!c.open.load(std::memory_order_relaxed)) return;
-  c.total.fetch_add(size, std::memory_order_relaxed);
-  RaiseTo(c.largest, size);
+  if (!counters.open.load(std::memory_order_relaxed)) return;
+  counters.total.fetch_add(size, std::memory_order_relaxed);
+  RaiseTo(counters.largest, size);
 }
 
 // Blocks given (positive) and taken back (negative), by their usable size.
 void NoteHeld(std::int64_t change) {
-  Counters& c = TheCounters();
-  if (!c.open.load(std::memory_order_relaxed)) return;
-  RaiseTo(c.peak, c.held.fetch_add(change, std::memory_order_relaxed) + change);
+  if (!counters.open.load(std::memory_order_relaxed)) return;
+  RaiseTo(counters.peak, counters.held.fetch_add(change, std::memory_order_relaxed) + change);
 }
 
 }  // namespace
@@ -169,21 +164,19 @@ namespace vorantis::testing {
 
 AllocationWatch::AllocationWatch() {
   InstallHooks();
-  Counters& c = TheCounters();
-  c.largest = 0;
-  c.total = 0;
-  c.held = 0;
-  c.peak = 0;
-  c.open = true;
+  counters.largest = 0;
+  counters.total = 0;
+  counters.held = 0;
+  counters.peak = 0;
+  counters.open = true;
 }
 
 AllocationWatch::~AllocationWatch() {
-  TheCounters().open = false;
+  counters.open = false;
 }
 
 AllocationTally AllocationWatch::Tally() const {
-  const Counters& c = TheCounters();
-  return {c.largest.load(), c.total.load(), static_cast<std::size_t>(c.peak.load())};
+  return {counters.largest.load(), counters.total.load(), static_cast<std::size_t>(counters.peak.load())};
 }
 
 bool AllocationsAreCounted() {

@@ -17,10 +17,6 @@ inline std::string BigEndian(std::uint32_t value, int bytes) {
   return out;
 }
 
-inline std::vector<std::uint8_t> Bytes(const std::string& text) {
-  return {text.begin(), text.end()};
-}
-
 // The CRC of PNG chunks (reflected 0xEDB88320).
 inline std::uint32_t PngCrc(const std::string& bytes) {
   std::uint32_t crc = 0xFFFFFFFFu;
@@ -80,53 +76,41 @@ inline std::string JpegSegment(int marker, const std::string& body) {
          BigEndian(static_cast<std::uint32_t>(body.size() + 2), 2) + body;
 }
 
-// A JPEG whose frame claims width x height in three components, with tables and a scan
-// header but only a few bytes of coded data.
-inline std::string LyingJpeg(std::uint32_t width, std::uint32_t height, bool progressive) {
-  const std::string components = std::string("\x01\x11\x00\x02\x11\x00\x03\x11\x00", 9);
-  const std::string frame =
-      std::string(1, '\x08') + BigEndian(height, 2) + BigEndian(width, 2) + '\x03' + components;
-  // One-symbol tables: DC category 0 and AC end-of-block, each coded in one bit.
+// A JPEG's tables and a frame of width x height in three components. The Huffman tables
+// hold one symbol each, DC category 0 and AC end-of-block, coded in one bit.
+inline std::string JpegStart(std::uint32_t width, std::uint32_t height, bool progressive) {
+  const std::string frame = std::string(1, '\x08') + BigEndian(height, 2) + BigEndian(width, 2) + '\x03' +
+                            std::string("\x01\x11\x00\x02\x11\x00\x03\x11\x00", 9);
   const std::string table = std::string(1, '\x01') + std::string(15, '\0');
-  const std::string huffman = std::string(1, '\0') + table + '\0' + '\x10' + table + '\0';
+  return std::string("\xFF\xD8") + JpegSegment(0xDB, '\0' + std::string(64, '\x01')) +
+         JpegSegment(progressive ? 0xC2 : 0xC0, frame) +
+         JpegSegment(0xC4, std::string(1, '\0') + table + '\0' + '\x10' + table + '\0');
+}
+
+// Claiming width x height, with a scan header but only a few bytes of coded data.
+inline std::string LyingJpeg(std::uint32_t width, std::uint32_t height, bool progressive) {
   const std::string scan =
       std::string("\x03\x01\x00\x02\x00\x03\x00\x00", 8) + (progressive ? '\0' : '\x3F') + '\0';
-  return std::string("\xFF\xD8") + JpegSegment(0xDB, '\0' + std::string(64, '\x01')) +
-         JpegSegment(progressive ? 0xC2 : 0xC0, frame) + JpegSegment(0xC4, huffman) +
-         JpegSegment(0xDA, scan) + std::string(4, '\0') + "\xFF\xD9";
+  return JpegStart(width, height, progressive) + JpegSegment(0xDA, scan) + std::string(4, '\0') + "\xFF\xD9";
 }
 
 // A real 8 x 8 progressive JPEG of `scans` DC scans (each one bit a component).
 inline std::string ProgressiveJpeg(int scans) {
-  const std::string components = std::string("\x01\x11\x00\x02\x11\x00\x03\x11\x00", 9);
-  const std::string frame = std::string(1, '\x08') + BigEndian(8, 2) + BigEndian(8, 2) + '\x03' + components;
-  const std::string huffman = std::string(1, '\0') + '\x01' + std::string(15, '\0') + '\0';
-  std::string out = std::string("\xFF\xD8") + JpegSegment(0xDB, '\0' + std::string(64, '\x01')) +
-                    JpegSegment(0xC2, frame) + JpegSegment(0xC4, huffman);
+  std::string out = JpegStart(8, 8, true);
   for (int scan = 0; scan < scans; ++scan)
     out += JpegSegment(0xDA, std::string("\x03\x01\x00\x02\x00\x03\x00\x00\x00\x00", 10)) + '\x1F';
   return out + "\xFF\xD9";
 }
 
-// A little-endian TIFF directory of (tag, type, value) entries, one value each.
+// A little-endian TIFF directory entry of one value.
 struct TiffEntry {
   std::uint16_t tag;
   std::uint16_t type;  // 3 short, 4 long
   std::uint32_t value;
 };
 
-inline std::string Tiff(const std::vector<TiffEntry>& entries, const std::string& pixels) {
-  std::string out =
-      "II*" + std::string(1, '\0') + LittleEndian(8 + static_cast<std::uint32_t>(pixels.size()), 4) + pixels;
-  out += LittleEndian(static_cast<std::uint32_t>(entries.size()), 2);
-  for (const TiffEntry& e : entries) {
-    out += LittleEndian(e.tag, 2) + LittleEndian(e.type, 2) + LittleEndian(1, 4);
-    out += e.type == 3 ? LittleEndian(e.value, 2) + std::string(2, '\0') : LittleEndian(e.value, 4);
-  }
-  return out + std::string(4, '\0');
-}
-
-// An uncompressed 8-bit RGB TIFF of width x height with the layout's own entries.
+// An uncompressed 8-bit RGB TIFF of width x height with the layout's own entries, its
+// pixels before the directory.
 inline std::string RgbTiff(std::uint32_t width, std::uint32_t height, std::vector<TiffEntry> layout,
                            const std::string& pixels) {
   layout.insert(
@@ -134,7 +118,14 @@ inline std::string RgbTiff(std::uint32_t width, std::uint32_t height, std::vecto
       {{256, 4, width}, {257, 4, height}, {258, 3, 8}, {259, 3, 1}, {262, 3, 2}, {277, 3, 3}, {284, 3, 1}});
   std::sort(layout.begin(), layout.end(),
             [](const TiffEntry& a, const TiffEntry& b) { return a.tag < b.tag; });
-  return Tiff(layout, pixels);
+  std::string out =
+      "II*" + std::string(1, '\0') + LittleEndian(8 + static_cast<std::uint32_t>(pixels.size()), 4) + pixels;
+  out += LittleEndian(static_cast<std::uint32_t>(layout.size()), 2);
+  for (const TiffEntry& e : layout) {
+    out += LittleEndian(e.tag, 2) + LittleEndian(e.type, 2) + LittleEndian(1, 4);
+    out += e.type == 3 ? LittleEndian(e.value, 2) + std::string(2, '\0') : LittleEndian(e.value, 4);
+  }
+  return out + std::string(4, '\0');
 }
 
 // In one strip of `pixels` bytes, claiming width x height.

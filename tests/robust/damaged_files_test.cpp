@@ -21,10 +21,12 @@ namespace fs = std::filesystem;
 using testing::MirrorData;
 using testing::ScratchFolder;
 
-enum class Damage { kHalf, kOneByte, kEmpty, kFlipped };
-constexpr Damage kDamages[] = {Damage::kHalf, Damage::kOneByte, Damage::kEmpty, Damage::kFlipped};
-
-constexpr const char* kDamageNames[] = {"cut to half", "cut to 1 byte", "emptied", "bits flipped"};
+struct Damage {
+  const char* name;
+  int cut;  // bytes kept: -1 half, -2 all with four bits flipped
+};
+constexpr Damage kDamages[] = {
+    {"cut to half", -1}, {"cut to 1 byte", 1}, {"emptied", 0}, {"bits flipped", -2}};
 
 struct DataFile {
   fs::path data;      // the data set it belongs to
@@ -42,14 +44,14 @@ bool NeverRead(const fs::path& relative) {
 // default data generates its levels and never reads those).
 std::vector<DataFile> DataFiles() {
   std::vector<DataFile> out;
-  const fs::path data = testing::DefaultDataFolder();
+  const fs::path data = testing::kDefaultData;
   for (const auto& entry : fs::recursive_directory_iterator(data)) {
     if (!entry.is_regular_file()) continue;
     const fs::path relative = fs::relative(entry.path(), data);
     if (NeverRead(relative) || *relative.begin() == "LEVELS") continue;
     out.push_back({data, relative});
   }
-  const fs::path levels = testing::LevelFileDataFolder();
+  const fs::path levels = testing::kLevelFileData;
   for (const auto& entry : fs::directory_iterator(levels / "LEVELS")) {
     out.push_back({levels, fs::relative(entry.path(), levels)});
   }
@@ -74,31 +76,15 @@ std::uint64_t NextRandom(std::uint64_t& state) {
 }
 
 // Four flipped bits: one in the first 64 bytes, where the headers are, three anywhere.
-std::string Damaged(std::string bytes, Damage damage, std::uint64_t seed) {
-  switch (damage) {
-    case Damage::kHalf:
-      bytes.resize(bytes.size() / 2);
-      break;
-    case Damage::kOneByte:
-      bytes.resize(std::min<std::size_t>(bytes.size(), 1));
-      break;
-    case Damage::kEmpty:
-      bytes.clear();
-      break;
-    case Damage::kFlipped:
-      for (int flip = 0; flip < 4 && !bytes.empty(); ++flip) {
-        const std::size_t span = flip == 0 ? std::min<std::size_t>(bytes.size(), 64) : bytes.size();
-        const std::uint64_t draw = NextRandom(seed);
-        bytes[draw % span] = static_cast<char>(bytes[draw % span] ^ (1 << ((draw >> 32) % 8)));
-      }
-      break;
+std::string Damaged(std::string bytes, const Damage& damage, std::uint64_t seed) {
+  if (damage.cut >= 0) return bytes.substr(0, static_cast<std::size_t>(damage.cut));
+  if (damage.cut == -1) return bytes.substr(0, bytes.size() / 2);
+  for (int flip = 0; flip < 4 && !bytes.empty(); ++flip) {
+    const std::size_t span = flip == 0 ? std::min<std::size_t>(bytes.size(), 64) : bytes.size();
+    const std::uint64_t draw = NextRandom(seed);
+    bytes[draw % span] = static_cast<char>(bytes[draw % span] ^ (1 << ((draw >> 32) % 8)));
   }
   return bytes;
-}
-
-std::string ReadBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 // Release runs every damage of every file. A sanitizer build, some times slower, runs
@@ -117,22 +103,19 @@ class DamagedDataFiles : public ::testing::TestWithParam<int> {};
 TEST_P(DamagedDataFiles, EachDamagedFileStartsPlaysAndStops) {
   const auto files = DataFiles();
   ScratchFolder scratch;
-  const fs::path script = scratch.path() / "input.txt";
-  std::ofstream(script, std::ios::binary) << testing::kShortPlayScript;
   int runs = 0;
   for (std::size_t i = GetParam(); i < files.size(); i += kShards) {
     const DataFile& file = files[i];
     const std::string name = file.relative.generic_string();
-    const std::string original = ReadBytes(file.data / file.relative);
-    for (Damage damage : DamagesFor(file.relative, NameSeed(name))) {
+    const std::string original = testing::ReadText(file.data / file.relative);
+    for (const Damage& damage : DamagesFor(file.relative, NameSeed(name))) {
       const fs::path data = scratch.path() / ("data" + std::to_string(runs));
       MirrorData(file.data, data, file.relative);
       std::ofstream(data / file.relative, std::ios::binary | std::ios::trunc)
           << Damaged(original, damage, NameSeed(name));
-      const auto outcome =
-          testing::RunShortPlay(data, script, scratch.path() / ("run" + std::to_string(runs)));
-      EXPECT_TRUE(outcome.Clean()) << file.data.filename().string() << "/" << name << " "
-                                   << kDamageNames[static_cast<int>(damage)] << ": " << outcome.Describe();
+      const auto outcome = testing::RunShortPlay(data, scratch.path() / ("run" + std::to_string(runs)));
+      EXPECT_TRUE(outcome.Clean()) << file.data.filename().string() << "/" << name << " " << damage.name
+                                   << ": " << outcome.Describe();
       fs::remove_all(data);
       ++runs;
     }

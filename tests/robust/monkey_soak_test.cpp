@@ -13,8 +13,6 @@ namespace vorantis {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ReadText;
-using testing::RunReplayTool;
 using testing::ScratchFolder;
 using testing::ToolOutcome;
 
@@ -29,20 +27,18 @@ ToolOutcome Monkey(const fs::path& work, const std::string& seed, long passes,
   std::vector<std::string> arguments{"--renderer", "record",   "--monkey",
                                      seed,         "--passes", std::to_string(passes)};
   arguments.insert(arguments.end(), more.begin(), more.end());
-  return RunReplayTool(arguments, work, {110, 2048});  // inside the two minutes CTest gives a test
+  return testing::RunReplayTool(arguments, work, {110, 2048});  // inside the two minutes CTest gives a test
 }
 
 TEST(MonkeyOption, TheSameSeedPlaysTheSameGamesAndAnotherSeedOthers) {
   ScratchFolder scratch;
   std::vector<ToolOutcome> runs;
   std::vector<std::string> traces;
-  for (const auto& [name, seed] :
-       std::vector<std::pair<std::string, std::string>>{{"a", "5"}, {"b", "5"}, {"c", "6"}}) {
-    const fs::path trace = scratch.path() / (name + ".jsonl");
-    runs.push_back(
-        Monkey(scratch.path() / name, seed, 3000, {"--trace", trace.string(), "--rss-every", "1000"}));
+  for (const char* seed : {"5", "5", "6"}) {
+    const fs::path work = scratch.path() / std::to_string(runs.size());
+    runs.push_back(Monkey(work, seed, 3000, {"--trace", (work / "trace").string(), "--rss-every", "1000"}));
     ASSERT_TRUE(runs.back().Clean()) << runs.back().Describe();
-    traces.push_back(ReadText(trace));
+    traces.push_back(testing::ReadText(work / "trace"));
   }
   EXPECT_EQ(runs[0].state, runs[1].state);
   EXPECT_EQ(traces[0], traces[1]);
@@ -62,36 +58,26 @@ TEST(MonkeyOption, TheSameSeedPlaysTheSameGamesAndAnotherSeedOthers) {
   EXPECT_EQ(passes, (std::vector<long>{1000, 2000, 3000})) << runs[0].output;
 }
 
-struct SoakCase {
-  const char* name;
-  const char* seed;
-  bool gamepad;
-};
-
-void PrintTo(const SoakCase& soak, std::ostream* out) {
-  *out << "seed " << soak.seed << (soak.gamepad ? " with a gamepad" : "");
-}
-
-class MonkeySoak : public ::testing::TestWithParam<SoakCase> {};
+using Soak = std::pair<std::string, bool>;  // a seed, and whether the monkey plays with a gamepad
+class MonkeySoak : public ::testing::TestWithParam<Soak> {};
 
 // Long enough for several games, with level changes, dialogs and restarts between.
 TEST_P(MonkeySoak, PlaysGameAfterGameCleanly) {
   constexpr long kPasses = 10000;
   ScratchFolder scratch;
   std::vector<std::string> more;
-  if (GetParam().gamepad) more.push_back("--gamepad");
-  const ToolOutcome outcome = Monkey(scratch.path(), GetParam().seed, kPasses, more);
-  ASSERT_TRUE(outcome.Clean()) << "seed " << GetParam().seed << ": " << outcome.Describe();
+  const auto& [seed, gamepad] = GetParam();
+  if (gamepad) more.push_back("--gamepad");
+  const ToolOutcome outcome = Monkey(scratch.path(), seed, kPasses, more);
+  ASSERT_TRUE(outcome.Clean()) << "seed " << seed << ": " << outcome.Describe();
   EXPECT_EQ(Member(outcome.state, "passes"), kPasses);
   EXPECT_GE(Member(outcome.state, "games"), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, MonkeySoak,
-                         ::testing::Values(SoakCase{"Keyboard1", "1", false},
-                                           SoakCase{"Keyboard2", "2", false},
-                                           SoakCase{"Gamepad3", "3", true}),
-                         [](const ::testing::TestParamInfo<SoakCase>& info) {
-                           return std::string(info.param.name);
+                         ::testing::Values(Soak{"1", false}, Soak{"2", false}, Soak{"3", true}),
+                         [](const auto& info) {
+                           return (info.param.second ? "Gamepad" : "Keyboard") + info.param.first;
                          });
 
 }  // namespace

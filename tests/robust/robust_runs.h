@@ -23,12 +23,8 @@ inline constexpr const char* kShortPlayScript =
     "47 +LEFT\n62 -LEFT\n63 +UP\n79 -UP\n";
 inline constexpr int kShortPlayPasses = 80;
 
-inline std::filesystem::path DefaultDataFolder() {
-  return VORANTIS_BINARY_DIR "/game";
-}
-inline std::filesystem::path LevelFileDataFolder() {
-  return VORANTIS_BINARY_DIR "/game-levelfile";
-}
+inline const std::filesystem::path kDefaultData = VORANTIS_BINARY_DIR "/game";
+inline const std::filesystem::path kLevelFileData = VORANTIS_BINARY_DIR "/game-levelfile";
 
 inline std::string ReadText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -86,10 +82,12 @@ inline ToolOutcome RunReplayTool(const std::vector<std::string>& arguments,
   return outcome;
 }
 
-inline ToolOutcome RunShortPlay(const std::filesystem::path& data, const std::filesystem::path& script,
-                                const std::filesystem::path& work) {
-  return RunReplayTool({"--data", data.string(), "--renderer", "record", "--input", script.string(),
-                        "--passes", std::to_string(kShortPlayPasses)},
+// The short play on `data`, its script written into `work`.
+inline ToolOutcome RunShortPlay(const std::filesystem::path& data, const std::filesystem::path& work) {
+  std::filesystem::create_directories(work);
+  std::ofstream(work / "input.txt", std::ios::binary) << kShortPlayScript;
+  return RunReplayTool({"--data", data.string(), "--renderer", "record", "--input",
+                        (work / "input.txt").string(), "--passes", std::to_string(kShortPlayPasses)},
                        work);
 }
 
