@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The built game in a real X window under Xvfb: the title screen leaves the processor idle,
 # quick taps of keys reach the game, Alt+Enter switches between the whole screen and a centred
-# window of three quarters of it (the picture kept whole, black bars around it), and SIGINT and
-# SIGTERM end it promptly with the shell's status for the signal.
+# window of three quarters of it (the picture kept whole, black bars around it), and SIGINT,
+# SIGHUP and SIGTERM end it promptly with the shell's status for the signal.
 set -euo pipefail
 source "$(dirname "$0")/real_window.sh" 300 "$@"
 build="$1"
@@ -58,7 +58,7 @@ window_wait_end 900 "quick taps of Esc and B"
 echo "quick taps: ended with status $code"
 [ "$code" = 0 ] || fail "exit status $code after the quit dialog"
 
-# 4. SIGINT on the title screen, SIGTERM in play: each ends the game within ten polls of 0.1 s.
+# 4. SIGINT and SIGHUP on the title screen, SIGTERM in play: each ends the game within ten polls of 0.1 s.
 # usage: signal_ends SIGNAL STATUS WHERE — sends the signal and checks how and how soon the game ended.
 signal_ends() {
   kill -"$1" "$game"
@@ -69,6 +69,9 @@ signal_ends() {
 start
 sleep 2
 signal_ends INT 130 "on the title"
+start
+sleep 2
+signal_ends HUP 129 "on the title (a closed terminal)"
 start
 sleep 2
 xdotool key Return
