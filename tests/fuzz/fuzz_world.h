@@ -1,5 +1,5 @@
-// What the fuzz targets share: a scratch folder per process, and a fresh headless engine
-// and Game per input over a small data set.
+// What the fuzz targets share: a scratch folder per process, a headless engine whose
+// renderer draws nothing, and a fresh Game per input over a small data set.
 #pragma once
 
 #include <algorithm>
@@ -70,11 +70,13 @@ inline void WriteDataSet(const Scratch& scratch) {
     scratch.Write(std::string("FONT/") + glyph + ".png", PlainTga(5, 7));
 }
 
-// A headless engine with the picture decoders, made anew for each input so that inputs
-// never meet each other's pictures; its renderer draws nothing.
+// One engine for the process with the data set's catalogues loaded once, and a fresh
+// Game over it for each input; Release frees what that Game made, so inputs do not
+// meet each other's sprites.
 class World {
  public:
-  explicit World(const Scratch& scratch) : scratch_(scratch) {
+  // Without catalogues the World is a bare headless screen with the picture decoders.
+  explicit World(const Scratch& scratch, bool withCatalogues = true) : scratch_(scratch) {
     Backends b;
     b.display = std::make_unique<HeadlessDisplay>(
         320, 240, [](int, int) -> std::unique_ptr<Renderer> { return std::make_unique<NullRenderer>(); });
@@ -86,13 +88,17 @@ class World {
     RegisterImageDecoders(screen);
     screen.CreateGameWindow(-1, 0, 0, 320, 240, 0, "");
     screen.OpenScreenInWindow(1, 0, 0, 320, 240, 1, 0, 0);
+    if (!withCatalogues) return;
+    catalogues_ = NewGame(false);
+    LoadTileGraphics(*catalogues_);
+    LoadObjectDefinitions(*catalogues_);
   }
 
   Screen& screen() { return engine_->screen(); }
 
-  // A Game with the data set's settings and tile graphics, and its object definitions
-  // with withDefinitions.
-  std::unique_ptr<Game> NewGame(bool withDefinitions) {
+  // A Game with the data set's settings and, when asked, its catalogues: tile graphics
+  // always, object definitions with withDefinitions (their sprites stay the World's).
+  std::unique_ptr<Game> NewGame(bool withDefinitions = true) {
     auto game = std::make_unique<Game>(*engine_);
     game->screenWidth = 320;
     game->screenHeight = 240;
@@ -113,14 +119,64 @@ class World {
     s.USEEXTENDEDTOPO = 1;
     game->objectScale = game->screenWidth / static_cast<float>(s.RESBASEW);
     game->random.SeedRandom(7);
-    LoadTileGraphics(*game);
-    if (withDefinitions) LoadObjectDefinitions(*game);
+    if (catalogues_) {
+      game->catalogues.tileGraphics = catalogues_->catalogues.tileGraphics;
+      if (withDefinitions) game->level.objectDefinitions = catalogues_->level.objectDefinitions;
+    }
     return game;
+  }
+
+  // Frees every sprite and 3D sprite the Game holds that is not the World's own.
+  void Release(Game& game, bool ownsDefinitions) {
+    Screen& s = screen();
+    auto quad = [&s](std::int32_t handle) {
+      if (s.Sprite3DExists(handle)) s.ReleaseSprite3D(handle);
+    };
+    auto sprite = [&s](std::int32_t handle) {
+      if (s.SpriteExists(handle)) s.ReleaseSprite(handle);
+    };
+    for (int column = 0; column < game.level.matrix.columns(); ++column) {
+      for (int row = 0; row < game.level.matrix.rows(); ++row)
+        quad(game.level.matrix.At(column, row).sprite3D);
+    }
+    for (const FieldObject& object : game.level.fieldObjects) quad(object.sprite3D);
+    for (const Enemy& enemy : game.level.enemies) quad(enemy.sprite3D);
+    for (const EffectSprite& effect : game.catalogues.effectSprites) quad(effect.sprite3D);
+    for (const Glyph& glyph : game.font.glyphs) {
+      quad(glyph.sprite3D);
+      sprite(glyph.sprite);
+    }
+    quad(game.play.cursor.sprite3D);
+    sprite(game.play.cursor.sprite);
+    quad(game.play.screenShot3D);
+    sprite(game.play.screenShot);
+    quad(game.title.sprite3D);
+    sprite(game.title.sprite);
+    if (ownsDefinitions) {
+      for (const ObjectDefinition& definition : game.level.objectDefinitions) sprite(definition.sprite);
+    }
   }
 
  private:
   const Scratch& scratch_;
   std::unique_ptr<Engine> engine_;
+  std::unique_ptr<Game> catalogues_;
+};
+
+// One input's Game over the World, released when the input is done.
+class Round {
+ public:
+  explicit Round(World& world, bool withDefinitions = true)
+      : world_(world), game_(world.NewGame(withDefinitions)), ownsDefinitions_(!withDefinitions) {}
+  ~Round() { world_.Release(*game_, ownsDefinitions_); }
+  Round(const Round&) = delete;
+  Round& operator=(const Round&) = delete;
+  Game& game() { return *game_; }
+
+ private:
+  World& world_;
+  std::unique_ptr<Game> game_;
+  bool ownsDefinitions_;
 };
 
 // The scratch folder with the data set written, made on first use.
@@ -147,6 +203,12 @@ inline bool SidesAtMost(std::string_view text, std::int32_t largest) {
   return ParseInt(lines.ReadLine()) <= largest && ParseInt(lines.ReadLine()) <= largest;
 }
 
+// The World over the data set, made on first use.
+inline World& DataWorld() {
+  static World world(DataScratch());
+  return world;
+}
+
 // A promise the harness checks: when it fails libFuzzer keeps the input as a crash.
 inline void Require(bool holds) {
   if (!holds) std::abort();
@@ -162,10 +224,9 @@ inline std::string_view Text(const std::uint8_t* data, std::size_t size) {
 template <typename Read>
 int ReadDataFile(const std::string& file, std::string_view input, Read read, bool withDefinitions = true) {
   DataScratch().Write(file, input);
-  World world(DataScratch());
-  const auto game = world.NewGame(withDefinitions);  // ends before the world's engine
+  Round round(DataWorld(), withDefinitions);
   try {
-    read(*game, DataScratch().GamePath(file));
+    read(round.game(), DataScratch().GamePath(file));
   } catch (const ProgramEnded&) {
     std::abort();
   }

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const fuzz::Scratch scratch;
   scratch.Write("picture", fuzz::Text(data, size));
   // A screen of its own for each input: the screen keeps decoded pictures by path.
-  fuzz::World world(scratch);
+  fuzz::World world(scratch, false);
   Screen& screen = world.screen();
   const std::string path = scratch.GamePath("picture");
   const int sprite = screen.LoadImageSprite(-1, path, kModeTexture);
