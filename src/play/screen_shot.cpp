@@ -3,6 +3,7 @@
 #include "core/game.h"
 #include "core/nearest_int.h"
 #include "engine/engine.h"
+#include "present/font.h"
 
 namespace vorantis {
 
@@ -30,6 +31,25 @@ void FreeScreenShot(Game& game) {
   if (screen.SpriteExists(play.screenShot)) screen.ReleaseSprite(play.screenShot);
   play.screenShot3D = 0;
   play.screenShot = 0;
+}
+
+void ShowCaptionOverScreenShot(Game& game, const std::string& caption, float left, float step,
+                               float spreadPerFrame) {
+  Screen& screen = game.engine.screen();
+  screen.SetSprite3DBlend(kBlendSourceAlpha, kBlendInverseSourceAlpha);
+  GrabScreenShot(game);
+  const float width = game.screenWidth;
+  float spacing = 0;
+  for (float b = 1; b < width; b += step) {
+    screen.BeginSprite3DPass();
+    screen.FillScreen(Rgb(0, 0, 0));
+    screen.DrawSprite3D(game.play.screenShot3D, 0, 0, 255);
+    DrawBitmapText(game, caption, width * (left - spacing / 10), game.screenHeight * 0.3f, 3.0f, 0, 240,
+                   spacing);
+    screen.EndSprite3DPass();
+    screen.PresentFrame();
+    spacing += spreadPerFrame;
+  }
 }
 
 }  // namespace vorantis

@@ -2,6 +2,8 @@
 // over redraw from.
 #pragma once
 
+#include <string>
+
 namespace vorantis {
 
 struct Game;
@@ -11,5 +13,10 @@ struct Game;
 // reused, so a grab on every frame does not pile up handles.
 void GrabScreenShot(Game& game);
 void FreeScreenShot(Game& game);
+
+// Grabs the finished frame and shows `caption` over it, spreading out and drifting left
+// from `left` screen widths, one frame for every `step` pixels of the screen's width.
+void ShowCaptionOverScreenShot(Game& game, const std::string& caption, float left, float step,
+                               float spreadPerFrame);
 
 }  // namespace vorantis
