@@ -6,11 +6,11 @@
 #include <deque>
 #include <vector>
 
-#include "default_data_game.h"
 #include "level/level_setup.h"
 #include "level_world.h"
 #include "play/floor_colouring.h"
 #include "play/view.h"
+#include "support/default_data_game.h"
 
 namespace vorantis::testing {
 namespace {

@@ -14,11 +14,11 @@
 #include "core/datafile.h"
 #include "engine/platform/image_decoders.h"
 #include "engine/platform/ogg_decoder.h"
-#include "level/default_data_game.h"
 #include "level/level_file.h"
 #include "level/level_setup.h"
 #include "present/credits.h"
 #include "present/font.h"
+#include "support/default_data_game.h"
 
 namespace vorantis {
 namespace {
